@@ -1,0 +1,42 @@
+# Tarvelsicht: `make run` builds and starts the program, `make test` builds and
+# runs all tests headless. Both first install missing Debian packages.
+
+BUILD     ?= build
+BUILDTYPE ?= Release
+JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
+
+# Build and test dependencies (Debian 12).
+PACKAGES = g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
+           qt6-base-dev libjpeg62-turbo-dev fonts-liberation2 fonts-liberation \
+           fonts-dejavu-core python3 xvfb xauth xdotool imagemagick x11-utils
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh $(PACKAGES)
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILDTYPE)
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+# The program reads its background picture from the working folder.
+run: build
+	cd data/run && exec ../../$(BUILD)/src/ui/tarvelsicht
+
+# Tests run headless, with private runtime, config and documents folders.
+test: build
+	@tmp=$$(mktemp -d) && mkdir -m 700 $$tmp/runtime && \
+	QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$$tmp/runtime \
+	XDG_CONFIG_HOME=$$tmp/config XDG_DOCUMENTS_DIR=$$tmp/documents \
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS); \
+	status=$$?; rm -rf $$tmp; exit $$status
+
+bench: build
+	@for b in $(BUILD)/bench/*_bench; do [ -x "$$b" ] && "$$b"; done; true
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,1 @@
+#include "data/Tarvelsicht_Unit_Variables.h"
