@@ -1,0 +1,36 @@
+#include "astro/CoordConv.h"
+
+#include <cmath>
+
+#include "astro/DivProcs.h"
+#include "astro/TrigFunc.h"
+#include "data/SharedState.h"
+
+// Intermediates are long double (80-bit on x86), rounded where stored.
+
+void EclToEqu(double Lambda, double Beta, double Eps, double& RA, double& Dec) {
+  const long double sinL = std::sin(static_cast<long double>(Lambda));
+  const long double cosL = std::cos(static_cast<long double>(Lambda));
+  const long double sinB = std::sin(static_cast<long double>(Beta));
+  const long double cosB = std::cos(static_cast<long double>(Beta));
+  const long double sinE = std::sin(static_cast<long double>(Eps));
+  const long double cosE = std::cos(static_cast<long double>(Eps));
+  RA = ArcTan2(static_cast<double>(sinL * cosB * cosE - sinB * sinE),
+               static_cast<double>(cosB * cosL));
+  Dec = ArcSine(static_cast<double>(cosB * sinE * sinL + sinB * cosE));
+  if (RA < 0) RA = static_cast<double>(RA + static_cast<long double>(Pi2));
+}
+
+void EquToHor(double /*JD*/, double RA, double Dec, double Lon, double Lat, double& Alt,
+              double& Az) {
+  // Hour angle, radians, not reduced.
+  const long double H =
+      static_cast<double>(GMST * static_cast<long double>(Hour2Rad) + Lon - RA);
+  const long double sinLat = std::sin(static_cast<long double>(Lat));
+  const long double cosLat = std::cos(static_cast<long double>(Lat));
+  const long double decL = Dec;
+  Alt = ArcSine(
+      static_cast<double>(sinLat * std::sin(decL) + cosLat * std::cos(decL) * std::cos(H)));
+  Az = ArcTan2(static_cast<double>(std::sin(H)),
+               static_cast<double>(std::cos(H) * sinLat - std::tan(decL) * cosLat));
+}
