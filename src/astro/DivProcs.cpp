@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/CheckedArray.h"
 #include "platform/CheckedInt.h"
 #include "platform/Errors.h"
 

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/CheckedArray.h"
 #include "platform/Clock.h"  // WaitMs(Ms): busy wait of Ms milliseconds
 
 // Angle and time-unit constants, stored exactly as these decimal literals.
