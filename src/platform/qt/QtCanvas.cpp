@@ -1,1 +1,394 @@
-#include "platform/canvas/Canvas.h"
+#include "platform/qt/QtCanvas.h"
+
+#include <QRegion>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/Errors.h"
+#include "platform/qt/Halftone.h"
+
+namespace tv {
+
+namespace {
+
+QColor ToQColor(TColor C) {
+  const TColor rgb = ColorToRGB(C);
+  return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
+}
+
+// Coordinates beyond this distance from the surface are clipped here before
+// Qt sees them, so that its fixed-point rasteriser never gets near its limits.
+constexpr double SafeRange = 32768.0;
+
+// Clips the segment A-B to Box (Liang-Barsky); false when nothing is left.
+bool ClipSegment(QPointF& A, QPointF& B, const QRectF& Box) {
+  double t0 = 0, t1 = 1;
+  const double dx = B.x() - A.x(), dy = B.y() - A.y();
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {A.x() - Box.left(), Box.right() - A.x(), A.y() - Box.top(), Box.bottom() - A.y()};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) {
+      t0 = std::max(t0, t);
+    } else {
+      t1 = std::min(t1, t);
+    }
+    if (t0 > t1) return false;
+  }
+  const QPointF a = A;
+  A = QPointF(a.x() + t0 * dx, a.y() + t0 * dy);
+  B = QPointF(a.x() + t1 * dx, a.y() + t1 * dy);
+  return true;
+}
+
+}  // namespace
+
+void TQtCanvas::Attach(QPainter* Painter, const QImage* Image) {
+  Painter_ = Painter;
+  Image_ = Image;
+  if (Painter_ == nullptr) return;
+  Painter_->setRenderHint(QPainter::Antialiasing, false);
+  Painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
+  Painter_->setRenderHint(QPainter::TextAntialiasing, AntialiasText);
+  Painter_->setClipping(false);
+}
+
+QRect TQtCanvas::DeviceRect() const {
+  const QPaintDevice* d = Painter_ != nullptr ? Painter_->device() : nullptr;
+  return d != nullptr ? QRect(0, 0, d->width(), d->height()) : QRect();
+}
+
+// --- Fonts ----------------------------------------------------------------------
+
+const QFont& TQtCanvas::QtFont() {
+  TFont key = Font;
+  key.Escapement = 0;
+  key.Color = 0;
+  if (FontKey_ && *FontKey_ == key && FontKeyAntialias_ == AntialiasText) return QtFont_;
+
+  // The face name decides as on the platform; the pitch request is not passed
+  // on, because the font matcher would trade the named face for a monospaced one.
+  QFont f(QString::fromStdString(key.Name));
+  f.setBold(key.Bold);
+  f.setItalic(key.Italic);
+  f.setUnderline(key.Underline);
+  f.setStyleStrategy(AntialiasText ? QFont::PreferDefault : QFont::NoAntialias);
+  int px = key.Height < 0 ? -key.Height : key.Height > 0 ? key.Height : 16;
+  f.setPixelSize(std::max(px, 1));
+  if (key.Height > 0) {
+    // A positive height is the whole cell: scale the em so that ascent plus
+    // descent comes out at that height.
+    const int cell = QFontMetrics(f).height();
+    if (cell > 0 && cell != key.Height) {
+      px = static_cast<int>(std::lround(static_cast<double>(px) * key.Height / cell));
+      f.setPixelSize(std::max(px, 1));
+    }
+  }
+  QtFont_ = f;
+  Metrics_.emplace(f);
+  FontKey_ = key;
+  FontKeyAntialias_ = AntialiasText;
+  return QtFont_;
+}
+
+const QFontMetrics& TQtCanvas::Metrics() {
+  QtFont();
+  return *Metrics_;
+}
+
+std::int32_t TQtCanvas::TextWidth(std::string_view Text) {
+  return Metrics().horizontalAdvance(QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size())));
+}
+
+std::int32_t TQtCanvas::TextHeight(std::string_view) { return Metrics().height(); }
+
+// --- Lines ------------------------------------------------------------------------
+
+void TQtCanvas::MoveTo(std::int32_t X, std::int32_t Y) {
+  PenPos_ = {X, Y};
+  InChain_ = false;
+}
+
+void TQtCanvas::WideSegment(QPointF A, QPointF B) {
+  const QRect dev = DeviceRect();
+  const double margin = Pen.Width + 2.0;
+  const QRectF box(dev.left() - margin, dev.top() - margin, dev.width() + 2 * margin, dev.height() + 2 * margin);
+  const QRectF safe = box.adjusted(-SafeRange, -SafeRange, SafeRange, SafeRange);
+  if (!safe.contains(A) || !safe.contains(B)) {
+    // Far ends: cut the segment at the margin around the surface; what is cut
+    // away (an end with its cap) lies outside the surface anyway.
+    if (!ClipSegment(A, B, box)) return;
+  }
+  QPen pen(ToQColor(Pen.Color));
+  pen.setWidth(Pen.Width);
+  pen.setCapStyle(Qt::RoundCap);
+  pen.setJoinStyle(Qt::RoundJoin);
+  Painter_->setPen(pen);
+  Painter_->drawLine(QLineF(A, B));
+}
+
+// One-pixel lines are rasterised here, so that the end point is left out in
+// every direction and the dot pattern counts pixels: step i of n along the
+// major axis paints (major + i, minor + i * dMinor / n rounded). Only the
+// steps whose pixel can lie on the surface are visited, so far ends cost
+// nothing.
+void TQtCanvas::ThinSegment(TPoint A, TPoint B) {
+  const std::int64_t dx = static_cast<std::int64_t>(B.X) - A.X;
+  const std::int64_t dy = static_cast<std::int64_t>(B.Y) - A.Y;
+  const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+  const std::int64_t n = xMajor ? std::llabs(dx) : std::llabs(dy);
+  const std::int64_t dMinor = xMajor ? dy : dx;
+  const std::int64_t sMajor = (xMajor ? dx : dy) < 0 ? -1 : 1;
+  const std::int64_t major0 = xMajor ? A.X : A.Y;
+  const std::int64_t minor0 = xMajor ? A.Y : A.X;
+  const QRect dev = DeviceRect();
+  const std::int64_t lo = xMajor ? dev.left() : dev.top();
+  const std::int64_t hi = xMajor ? dev.right() : dev.bottom();
+  const std::int64_t minorLo = xMajor ? dev.top() : dev.left();
+  const std::int64_t minorHi = xMajor ? dev.bottom() : dev.right();
+  // Steps i with major0 + sMajor * i in [lo, hi].
+  std::int64_t first = sMajor > 0 ? lo - major0 : major0 - hi;
+  std::int64_t last = sMajor > 0 ? hi - major0 : major0 - lo;
+  first = std::max<std::int64_t>(first, 0);
+  last = std::min<std::int64_t>(last, n - 1);
+  const std::int64_t phase = DotPhase_;
+  DotPhase_ = (DotPhase_ + n) % 6;
+  if (first > last) return;
+
+  const bool dotted = Pen.Style == TPenStyle::psDot;
+  const bool gaps = dotted && Brush.Style == TBrushStyle::bsSolid;
+  OnPixels_.clear();
+  OffPixels_.clear();
+  const std::int64_t den = 2 * n;
+  const std::int64_t aMinor = std::llabs(dMinor);
+  const std::int64_t sMinor = dMinor < 0 ? -1 : 1;
+  for (std::int64_t i = first; i <= last; ++i) {
+    const std::int64_t minor = minor0 + sMinor * ((2 * i * aMinor + n) / den);
+    if (minor < minorLo || minor > minorHi) continue;
+    const std::int64_t major = major0 + sMajor * i;
+    const QPoint p = xMajor ? QPoint(static_cast<int>(major), static_cast<int>(minor))
+                            : QPoint(static_cast<int>(minor), static_cast<int>(major));
+    if (!dotted || (phase + i) % 6 < 3) {
+      OnPixels_.push_back(p);
+    } else if (gaps) {
+      OffPixels_.push_back(p);
+    }
+  }
+  QPen pen(ToQColor(Pen.Color));
+  pen.setWidth(1);
+  if (!OnPixels_.empty()) {
+    Painter_->setPen(pen);
+    Painter_->drawPoints(OnPixels_.data(), static_cast<int>(OnPixels_.size()));
+  }
+  if (!OffPixels_.empty()) {
+    pen.setColor(ToQColor(Brush.Color));
+    Painter_->setPen(pen);
+    Painter_->drawPoints(OffPixels_.data(), static_cast<int>(OffPixels_.size()));
+  }
+}
+
+void TQtCanvas::LineTo(std::int32_t X, std::int32_t Y) {
+  const TPoint from = PenPos_;
+  PenPos_ = {X, Y};
+  if (!InChain_) DotPhase_ = 0;
+  InChain_ = true;
+  if (Painter_ == nullptr || Pen.Style == TPenStyle::psClear || from == PenPos_) return;
+  if (Pen.Style == TPenStyle::psSolid && Pen.Width > 1) {
+    WideSegment(QPointF(from.X, from.Y), QPointF(X, Y));
+  } else {
+    ThinSegment(from, PenPos_);
+  }
+}
+
+// --- Shapes -----------------------------------------------------------------------
+
+void TQtCanvas::SetShapeBrush() {
+  if (Brush.Style == TBrushStyle::bsSolid) {
+    Painter_->setBrush(ToQColor(Brush.Color));
+  } else {
+    Painter_->setBrush(Qt::NoBrush);
+  }
+}
+
+void TQtCanvas::Ellipse(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2) {
+  if (Painter_ == nullptr) return;
+  const double l = std::min(X1, X2), r = std::max(X1, X2);
+  const double t = std::min(Y1, Y2), b = std::max(Y1, Y2);
+  if (r - l < 1 || b - t < 1) return;
+  const bool wide = Pen.Style == TPenStyle::psSolid && Pen.Width > 1;
+  const double reach = wide ? Pen.Width : 1;
+  const QRect dev = DeviceRect();
+  if (r + reach < dev.left() || l - reach > dev.right() + 1 || b + reach < dev.top() || t - reach > dev.bottom() + 1) {
+    return;  // wholly outside the surface
+  }
+  if (Pen.Style == TPenStyle::psClear) {
+    Painter_->setPen(Qt::NoPen);
+  } else {
+    QPen pen(ToQColor(Pen.Color));
+    pen.setWidth(wide ? Pen.Width : 1);
+    if (Pen.Style == TPenStyle::psDot) pen.setDashPattern({3.0, 3.0});
+    Painter_->setPen(pen);
+  }
+  SetShapeBrush();
+  // Qt's aliased outline of a w-1 by h-1 rectangle covers w by h pixels.
+  Painter_->drawEllipse(QRectF(l, t, r - l - 1, b - t - 1));
+}
+
+namespace {
+// The part of [L, R) x [T, B) (64-bit bounds) within Box, as a QRect.
+QRect ClampedRect(std::int64_t L, std::int64_t T, std::int64_t R, std::int64_t B, const QRect& Box) {
+  L = std::max<std::int64_t>(L, Box.left());
+  T = std::max<std::int64_t>(T, Box.top());
+  R = std::min<std::int64_t>(R, static_cast<std::int64_t>(Box.right()) + 1);
+  B = std::min<std::int64_t>(B, static_cast<std::int64_t>(Box.bottom()) + 1);
+  if (R <= L || B <= T) return {};
+  return QRect(static_cast<int>(L), static_cast<int>(T), static_cast<int>(R - L), static_cast<int>(B - T));
+}
+}  // namespace
+
+void TQtCanvas::Rectangle(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2) {
+  if (Painter_ == nullptr) return;
+  const std::int64_t l = std::min(X1, X2), r = std::max(X1, X2);
+  const std::int64_t t = std::min(Y1, Y2), b = std::max(Y1, Y2);
+  if (r - l < 1 || b - t < 1) return;
+  const QRect dev = DeviceRect().adjusted(-1, -1, 1, 1);
+  const bool solidBrush = Brush.Style == TBrushStyle::bsSolid;
+  const QColor brush = ToQColor(Brush.Color);
+
+  if (Pen.Style == TPenStyle::psClear) {
+    // No outline: the brush fills the box less its right column and bottom row.
+    if (solidBrush) Painter_->fillRect(ClampedRect(l, t, r - 1, b - 1, dev), brush);
+    return;
+  }
+  if (solidBrush) Painter_->fillRect(ClampedRect(l + 1, t + 1, r - 1, b - 1, dev), brush);
+  if (Pen.Style == TPenStyle::psDot) {
+    DotPhase_ = 0;
+    const TPoint corners[5] = {{static_cast<std::int32_t>(l), static_cast<std::int32_t>(t)},
+                               {static_cast<std::int32_t>(r - 1), static_cast<std::int32_t>(t)},
+                               {static_cast<std::int32_t>(r - 1), static_cast<std::int32_t>(b - 1)},
+                               {static_cast<std::int32_t>(l), static_cast<std::int32_t>(b - 1)},
+                               {static_cast<std::int32_t>(l), static_cast<std::int32_t>(t)}};
+    for (int i = 0; i < 4; ++i) {
+      if (!(corners[i] == corners[i + 1])) ThinSegment(corners[i], corners[i + 1]);
+    }
+    InChain_ = false;
+    return;
+  }
+  // Solid outline: a band Width pixels wide centred on the outermost columns
+  // and rows of the box, with square corners.
+  const std::int64_t w = std::max(Pen.Width, 1);
+  const std::int64_t before = (w - 1) / 2;
+  const QColor pen = ToQColor(Pen.Color);
+  const std::int64_t ol = l - before, ot = t - before, orr = r - 1 - before + w, ob = b - 1 - before + w;
+  Painter_->fillRect(ClampedRect(ol, ot, orr, ot + w, dev), pen);          // top
+  Painter_->fillRect(ClampedRect(ol, ob - w, orr, ob, dev), pen);          // bottom
+  Painter_->fillRect(ClampedRect(ol, ot, ol + w, ob, dev), pen);           // left
+  Painter_->fillRect(ClampedRect(orr - w, ot, orr, ob, dev), pen);         // right
+}
+
+void TQtCanvas::FillRect(const TRect& R) {
+  if (Painter_ == nullptr || Brush.Style == TBrushStyle::bsClear || R.IsEmpty()) return;
+  Painter_->fillRect(ClampedRect(R.Left, R.Top, R.Right, R.Bottom, DeviceRect().adjusted(-1, -1, 1, 1)),
+                     ToQColor(Brush.Color));
+}
+
+// --- Text -------------------------------------------------------------------------
+
+void TQtCanvas::DrawText(std::int32_t X, std::int32_t Y, std::string_view Text, const TRect* Clip) {
+  const QString s = QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size()));
+  const QFontMetrics& fm = Metrics();
+  const int w = fm.horizontalAdvance(s);
+  const int h = fm.height();
+  // A text whose turned cell cannot reach the surface is skipped.
+  const QRect dev = DeviceRect();
+  const double reach = static_cast<double>(w) + h;
+  if (X + reach < dev.left() || X - reach > dev.right() || Y + reach < dev.top() || Y - reach > dev.bottom()) return;
+
+  Painter_->save();
+  Painter_->setRenderHint(QPainter::TextAntialiasing, AntialiasText);
+  if (Clip != nullptr) {
+    const QRect c = ClampedRect(Clip->Left, Clip->Top, Clip->Right, Clip->Bottom, dev.adjusted(-1, -1, 1, 1));
+    if (Painter_->hasClipping()) {
+      Painter_->setClipRect(c, Qt::IntersectClip);
+    } else {
+      Painter_->setClipRect(c);
+    }
+    if (Brush.Style == TBrushStyle::bsSolid) Painter_->fillRect(c, ToQColor(Brush.Color));
+  }
+  Painter_->translate(X, Y);
+  if (Font.Escapement != 0) Painter_->rotate(-Font.Escapement / 10.0);
+  if (Clip == nullptr && Brush.Style == TBrushStyle::bsSolid) {
+    Painter_->fillRect(QRect(0, 0, w, h), ToQColor(Brush.Color));
+  }
+  Painter_->setFont(QtFont());
+  Painter_->setPen(ToQColor(Font.Color));
+  Painter_->drawText(QPoint(0, fm.ascent()), s);
+  Painter_->restore();
+}
+
+void TQtCanvas::TextOut(std::int32_t X, std::int32_t Y, std::string_view Text) {
+  if (Painter_ != nullptr && !Text.empty()) DrawText(X, Y, Text, nullptr);
+  PenPos_ = {X + TextWidth(Text), Y};
+  InChain_ = false;
+}
+
+void TQtCanvas::TextRect(const TRect& R, std::int32_t X, std::int32_t Y, std::string_view Text) {
+  if (Painter_ == nullptr || R.IsEmpty()) return;
+  DrawText(X, Y, Text, &R);
+}
+
+// --- Copies and clipping ------------------------------------------------------------
+
+void TQtCanvas::CopyRect(const TRect& Dest, TCanvas& Source, const TRect& Src) {
+  const auto* source = dynamic_cast<const TQtCanvas*>(&Source);
+  if (source == nullptr || source->Image() == nullptr) {
+    throw EInvalidOp("CopyRect: the source canvas has no picture");
+  }
+  if (Painter_ == nullptr || Dest.IsEmpty() || Src.IsEmpty()) return;
+  const QImage& img = *source->Image();
+  const QRect srcRect(Src.Left, Src.Top, Src.Width(), Src.Height());
+  const QRect destRect(Dest.Left, Dest.Top, Dest.Width(), Dest.Height());
+
+  Painter_->save();
+  Painter_->setCompositionMode(QPainter::CompositionMode_Source);
+  const bool inside = img.rect().contains(srcRect);
+  if (destRect.size() == srcRect.size() && inside && source->Image() != Image_) {
+    Painter_->drawImage(destRect.topLeft(), img, srcRect);
+  } else {
+    // A part outside the source picture copies as black (QImage::copy fills
+    // it with zeros); a copy within one picture reads before it writes.
+    QImage part = img.copy(srcRect);
+    if (part.format() != QImage::Format_RGB32) part = part.convertToFormat(QImage::Format_RGB32);
+    if (destRect.size() != srcRect.size()) {
+      part = StretchMode_ == TStretchMode::smHalftone
+                 ? HalftoneScaled(part, destRect.size())
+                 : part.scaled(destRect.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    }
+    Painter_->drawImage(destRect.topLeft(), part);
+  }
+  Painter_->restore();
+}
+
+void TQtCanvas::SelectClipRegion(const TRegion& Region) {
+  if (Painter_ == nullptr) return;
+  QRegion q;
+  for (const TRect& r : Region.Rects()) {
+    const QRect c = ClampedRect(r.Left, r.Top, r.Right, r.Bottom, DeviceRect().adjusted(-1, -1, 1, 1));
+    if (!c.isEmpty()) q += c;
+  }
+  if (q.isEmpty()) {
+    Painter_->setClipRect(QRect(0, 0, 0, 0));  // an empty region lets nothing through
+  } else {
+    Painter_->setClipRegion(q);
+  }
+}
+
+void TQtCanvas::RemoveClipRegion() {
+  if (Painter_ != nullptr) Painter_->setClipping(false);
+}
+
+}  // namespace tv

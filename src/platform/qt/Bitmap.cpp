@@ -1,0 +1,57 @@
+#include "platform/qt/Bitmap.h"
+
+#include <QGuiApplication>
+
+namespace tv {
+
+TBitmap::TBitmap(int Width, int Height) {
+  Canvas_.AntialiasText = false;
+  SetSize(Width, Height);
+}
+
+TBitmap::~TBitmap() { End(); }
+
+void TBitmap::Begin() {
+  if (Image_.isNull()) return;
+  Painter_.begin(&Image_);
+  Canvas_.Attach(&Painter_, &Image_);
+}
+
+void TBitmap::End() {
+  Canvas_.Detach();
+  if (Painter_.isActive()) Painter_.end();
+}
+
+void TBitmap::SetSize(int Width, int Height) {
+  End();
+  Image_ = QImage();
+  if (Width > 0 && Height > 0) {
+    Image_ = QImage(Width, Height, QImage::Format_RGB32);
+    Image_.fill(Qt::black);
+  }
+  Begin();
+}
+
+void TBitmap::Assign(const QImage& Picture) {
+  End();
+  Image_ = Picture.convertToFormat(QImage::Format_RGB32);
+  Begin();
+}
+
+TColor TBitmap::Pixel(int X, int Y) const {
+  if (!Image_.valid(X, Y)) return 0xFFFFFFFFu;
+  const QRgb p = Image_.pixel(X, Y);
+  return RGBColor(qRed(p), qGreen(p), qBlue(p));
+}
+
+void TBitmap::SaveToFile(const std::string& FileName) const { WriteBmpFile(Image_, FileName); }
+
+void EnsureGuiApplication() {
+  if (QCoreApplication::instance() != nullptr) return;
+  static int argc = 1;
+  static char name[] = "tarvelsicht";
+  static char* argv[] = {name, nullptr};
+  new QGuiApplication(argc, argv);  // lives until the process ends
+}
+
+}  // namespace tv

@@ -1,0 +1,64 @@
+// A picture with a canvas: an RGB32 QImage, a painter that stays active on it
+// and a TQtCanvas over that painter, whose pen, brush, font and stretch mode
+// persist for the bitmap's life (also across SetSize). Shapes and text are
+// painted without antialiasing. Also the picture files: JPEG in, 24-bit BMP out.
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <string>
+
+#include "platform/qt/QtCanvas.h"
+
+namespace tv {
+
+class TBitmap {
+ public:
+  // A black picture of Width x Height pixels (none when either is 0).
+  explicit TBitmap(int Width = 0, int Height = 0);
+  ~TBitmap();
+  TBitmap(const TBitmap&) = delete;
+  TBitmap& operator=(const TBitmap&) = delete;
+
+  // A new black picture of that size; the canvas keeps its settings.
+  void SetSize(int Width, int Height);
+  // Takes Picture (converted to RGB32) as the picture, at its size.
+  void Assign(const QImage& Picture);
+
+  int Width() const { return Image_.width(); }
+  int Height() const { return Image_.height(); }
+  TQtCanvas& Canvas() { return Canvas_; }
+  const QImage& Image() const { return Image_; }
+
+  // The colour of one pixel as 0x00BBGGRR; 0xFFFFFFFF outside the picture.
+  TColor Pixel(int X, int Y) const;
+
+  // Writes the picture as a 24-bit BMP file (54-byte header, rows bottom-up,
+  // each padded to 4 bytes). Raises EInOutError with the file name.
+  void SaveToFile(const std::string& FileName) const;
+
+ private:
+  void Begin();
+  void End();
+
+  QImage Image_;
+  QPainter Painter_;
+  TQtCanvas Canvas_;
+};
+
+// Decodes the JPEG file FileName at full scale into an RGB32 picture of the
+// file's size (greyscale pictures become grey RGB). A file that cannot be
+// opened raises EInOutError with its errno; a file that is not a JPEG, is
+// corrupt or ends early raises EInOutError (EIO) with libjpeg's message; both
+// carry the file name. Never ends the program.
+QImage ReadJpegFile(const std::string& FileName);
+
+// Writes Image as a 24-bit BMP file; EInOutError with the file name when the
+// file cannot be created or written (a partly written file is removed).
+void WriteBmpFile(const QImage& Image, const std::string& FileName);
+
+// Creates the process's QGuiApplication when there is none yet (fonts and
+// text painting need one); for tests, benchmarks and tools.
+void EnsureGuiApplication();
+
+}  // namespace tv

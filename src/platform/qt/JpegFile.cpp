@@ -1,0 +1,96 @@
+// The JPEG reader over libjpeg. libjpeg reports errors through a callback that
+// must not return; ours records the message and jumps back to the decoder
+// (setjmp/longjmp, since a C++ exception may not cross libjpeg's C frames),
+// which cleans up and raises our error. Warnings (corrupt data, a file that
+// ends early) count as errors: a damaged picture is not shown half grey.
+#include <cerrno>
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+
+extern "C" {
+#include <jpeglib.h>
+}
+
+#include "platform/Errors.h"
+#include "platform/qt/Bitmap.h"
+
+namespace tv {
+
+namespace {
+
+struct TJpegErrorManager {
+  jpeg_error_mgr Pub;  // first member: libjpeg sees a jpeg_error_mgr*
+  std::jmp_buf Jump;
+  char Message[JMSG_LENGTH_MAX];
+};
+
+extern "C" void JpegErrorExit(j_common_ptr Info) {
+  auto* err = reinterpret_cast<TJpegErrorManager*>(Info->err);
+  (*Info->err->format_message)(Info, err->Message);
+  std::longjmp(err->Jump, 1);
+}
+
+extern "C" void JpegEmitMessage(j_common_ptr Info, int Level) {
+  if (Level < 0) JpegErrorExit(Info);  // a warning: corrupt or missing data
+  // Trace messages (Level >= 0) are not shown.
+}
+
+// Decodes File into *Out; false with Message set on any libjpeg error. Keeps no
+// object with a destructor between the setjmp and a possible longjmp: the row
+// buffer comes from libjpeg's own pool.
+bool DecodeJpeg(std::FILE* File, QImage* Out, char* Message) {
+  jpeg_decompress_struct info;
+  TJpegErrorManager err;
+  info.err = jpeg_std_error(&err.Pub);
+  err.Pub.error_exit = JpegErrorExit;
+  err.Pub.emit_message = JpegEmitMessage;
+  err.Message[0] = '\0';
+  if (setjmp(err.Jump) != 0) {
+    jpeg_destroy_decompress(&info);
+    std::memcpy(Message, err.Message, JMSG_LENGTH_MAX);
+    return false;
+  }
+  jpeg_create_decompress(&info);
+  jpeg_stdio_src(&info, File);
+  jpeg_read_header(&info, TRUE);
+  info.out_color_space = JCS_RGB;  // 24 bits; greyscale is widened
+  info.scale_num = 1;
+  info.scale_denom = 1;
+  jpeg_start_decompress(&info);
+  const int w = static_cast<int>(info.output_width);
+  const int h = static_cast<int>(info.output_height);
+  *Out = QImage(w, h, QImage::Format_RGB32);
+  if (Out->isNull() || info.output_components != 3) {
+    std::snprintf(Message, JMSG_LENGTH_MAX, "cannot hold a picture of %d x %d pixels", w, h);
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
+  JSAMPARRAY row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
+                                              info.output_width * 3, 1);
+  while (info.output_scanline < info.output_height) {
+    const int y = static_cast<int>(info.output_scanline);
+    jpeg_read_scanlines(&info, row, 1);
+    QRgb* line = reinterpret_cast<QRgb*>(Out->scanLine(y));
+    const JSAMPLE* p = row[0];
+    for (int x = 0; x < w; ++x) line[x] = qRgb(p[3 * x], p[3 * x + 1], p[3 * x + 2]);
+  }
+  jpeg_finish_decompress(&info);
+  jpeg_destroy_decompress(&info);
+  return true;
+}
+
+}  // namespace
+
+QImage ReadJpegFile(const std::string& FileName) {
+  std::FILE* f = std::fopen(FileName.c_str(), "rb");
+  if (f == nullptr) throw EInOutError(errno, FileName, "open");
+  QImage picture;
+  char message[JMSG_LENGTH_MAX];
+  const bool ok = DecodeJpeg(f, &picture, message);
+  std::fclose(f);
+  if (!ok) throw EInOutError(EIO, FileName, std::string("read JPEG: ") + message);
+  return picture;
+}
+
+}  // namespace tv

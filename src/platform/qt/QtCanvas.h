@@ -1,0 +1,79 @@
+// The canvas over a QPainter: GDI semantics (see platform/canvas/Canvas.h)
+// painted with Qt. A TQtCanvas keeps its pen, brush, font and stretch mode
+// while painters come and go (Attach/Detach), so a window's canvas can live as
+// long as the window; text can be measured with no painter attached. Shapes
+// are never antialiased; text is antialiased only when AntialiasText is set.
+#pragma once
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <optional>
+#include <vector>
+
+#include "platform/canvas/Canvas.h"
+
+namespace tv {
+
+class TQtCanvas : public TCanvas {
+ public:
+  TQtCanvas() = default;
+  // Paints through Painter, which must be active; Image is the picture the
+  // painter works on when it is one (needed to serve as a CopyRect source).
+  explicit TQtCanvas(QPainter* Painter, const QImage* Image = nullptr) { Attach(Painter, Image); }
+  TQtCanvas(const TQtCanvas&) = delete;
+  TQtCanvas& operator=(const TQtCanvas&) = delete;
+
+  void Attach(QPainter* Painter, const QImage* Image = nullptr);
+  // Drawing calls without a painter paint nothing; measuring still works.
+  void Detach() { Attach(nullptr, nullptr); }
+  QPainter* Painter() const { return Painter_; }
+  const QImage* Image() const { return Image_; }
+
+  bool AntialiasText = true;
+
+  using TCanvas::Ellipse;
+  using TCanvas::Rectangle;
+  void MoveTo(std::int32_t X, std::int32_t Y) override;
+  void LineTo(std::int32_t X, std::int32_t Y) override;
+  void Ellipse(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2) override;
+  void Rectangle(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::int32_t Y2) override;
+  void FillRect(const TRect& R) override;
+  void TextOut(std::int32_t X, std::int32_t Y, std::string_view Text) override;
+  void TextRect(const TRect& R, std::int32_t X, std::int32_t Y, std::string_view Text) override;
+  std::int32_t TextWidth(std::string_view Text) override;
+  std::int32_t TextHeight(std::string_view Text) override;
+  void CopyRect(const TRect& Dest, TCanvas& Source, const TRect& Src) override;
+  void SelectClipRegion(const TRegion& Region) override;
+  void RemoveClipRegion() override;
+
+  // The Qt font that the current Font maps to (face, pixel size, style).
+  const QFont& QtFont();
+
+ private:
+  const QFontMetrics& Metrics();
+  QRect DeviceRect() const;
+  void DrawText(std::int32_t X, std::int32_t Y, std::string_view Text, const TRect* Clip);
+  void WideSegment(QPointF A, QPointF B);
+  void ThinSegment(TPoint A, TPoint B);
+  void SetShapeBrush();
+
+  QPainter* Painter_ = nullptr;
+  const QImage* Image_ = nullptr;
+
+  // The Font that QtFont_ and Metrics_ were made for (Escapement and Color
+  // play no part in them).
+  std::optional<TFont> FontKey_;
+  bool FontKeyAntialias_ = true;
+  QFont QtFont_;
+  std::optional<QFontMetrics> Metrics_;
+
+  // Dotted lines continue their pattern along a chain of LineTo calls:
+  // the pixel count since the chain began, modulo 6.
+  std::int64_t DotPhase_ = 0;
+  bool InChain_ = false;
+  std::vector<QPoint> OnPixels_, OffPixels_;  // scratch of ThinSegment
+};
+
+}  // namespace tv
