@@ -7,8 +7,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "platform/CheckedArray.h"
 
@@ -111,11 +113,19 @@ struct Settings_Type {
 };
 #pragma pack(pop)
 static_assert(sizeof(Settings_Type) == 48, "the settings file is a 48-byte record");
+static_assert(std::is_trivially_copyable_v<Settings_Type>, "the record is read and written as raw bytes");
+static_assert(offsetof(Settings_Type, VersionStamp) == 0);
 static_assert(offsetof(Settings_Type, Language) == 17);
+static_assert(offsetof(Settings_Type, Pad1) == 18);
+static_assert(offsetof(Settings_Type, Pad2) == 25);
 static_assert(offsetof(Settings_Type, TZoneIndex) == 20);
 static_assert(offsetof(Settings_Type, DST) == 24);
 static_assert(offsetof(Settings_Type, nLat) == 32);
 static_assert(offsetof(Settings_Type, eLon) == 40);
+
+// Shows a modal message with one OK button and no icon and returns when the
+// user has closed it. Text and Caption are UTF-8.
+using TMessageBoxProc = std::function<void(const std::string& Text, const std::string& Caption)>;
 
 // Columns of a BodyTable row.
 enum BodyColumn : int {

@@ -16,11 +16,14 @@ class TPicture;  // a planet icon, defined by the main window
 inline TFileVersionInfo VersionInfo;        // own version block; start-up
 inline ShortString<16> VersionStamp;        // FileVersion, first 16 chars; start-up
 inline std::string ProgTitle;               // main window caption; main window
-inline std::string SettingsDir;             // <config>/Tarvelsicht/; start-up
-inline std::string PictureDir;              // <documents>/Tarvelsicht/; start-up
+inline std::string SettingsDir;             // <config>/Tarvelsicht/, "" when unknown; start-up
+inline std::string PictureDir;              // <documents>/Tarvelsicht/, "" when unknown; start-up
 inline std::FILE* SettingsFile = nullptr;   // the open settings file; settings step, close handler
 inline std::string SettingsFileName;        // SettingsDir + "Tarvelsicht.ini"; start-up
 inline Settings_Type Settings{};            // the 48-byte record; settings step, close handler
+// The settings step's rejection message box; set by the program entry (a real
+// window-system box), replaced by tests. Unset: the message goes to stderr.
+inline TMessageBoxProc MessageBoxHook;
 
 // --- Pictures (main window) --------------------------------------------------
 inline tv::CheckedArray<TPicture*, 1, 7> PlanetIcon{};  // 44x44 icons Mercury..Neptune; creation handler

@@ -50,4 +50,17 @@ class EInOutError : public EProgramError {
   std::string FileName_;
 };
 
+// Ends the program at once with ExitCode: the program entry catches it, runs
+// the end-of-run routines of the modules already started and exits with the
+// code. Not an error (a declined settings file ends the run with 0), so it
+// does not derive from std::exception and no error handler swallows it.
+class EProgramHalt {
+ public:
+  explicit EProgramHalt(int exitCode) : ExitCode_(exitCode) {}
+  int ExitCode() const { return ExitCode_; }
+
+ private:
+  int ExitCode_;
+};
+
 }  // namespace tv
