@@ -10,7 +10,12 @@ PACKAGES = g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev 
            qt6-base-dev libjpeg62-turbo-dev fonts-liberation2 fonts-liberation \
            fonts-dejavu-core python3 xvfb xauth xdotool imagemagick x11-utils
 
-.PHONY: all deps configure build run test bench clean
+# Fuzzing only: clang with libFuzzer and the sanitizers.
+FUZZ_PACKAGES = clang libclang-rt-14-dev
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps configure build run test bench fuzz clean
 
 all: build
 
@@ -37,6 +42,16 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do [ -x "$$b" ] && "$$b"; done; true
+
+# Fuzzes the settings loader for FUZZ_SECONDS seconds in its own clang build.
+fuzz:
+	@tools/install-deps.sh $(PACKAGES) $(FUZZ_PACKAGES)
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DTARVELSICHT_FUZZ=ON -DTARVELSICHT_TESTS=OFF -DTARVELSICHT_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) --target settings_fuzz -j $(JOBS)
+	mkdir -p $(FUZZ_BUILD)/corpus/settings
+	$(FUZZ_BUILD)/tools/fuzz/settings_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  $(FUZZ_BUILD)/corpus/settings
 
 clean:
 	rm -rf $(BUILD)
