@@ -309,6 +309,10 @@ TEST_F(CopyTest, PlainCopyIsOneToOneAndBlackBeyondTheSource) {
   EXPECT_EQ(dst.Pixel(19, 19), Red);
   EXPECT_EQ(dst.Pixel(25, 5), clBlack);  // outside the 20 x 20 source
   EXPECT_EQ(dst.Pixel(35, 35), Blue);    // outside the target rectangle
+  TBitmap empty;  // a missing picture copies as black
+  dst.Canvas().CopyRect({0, 0, 10, 10}, empty.Canvas(), {0, 0, 10, 10});
+  EXPECT_EQ(dst.Pixel(5, 5), clBlack);
+  EXPECT_EQ(dst.Pixel(10, 10), Red);
   TRecordingCanvas noPicture;
   EXPECT_THROW(dst.Canvas().CopyRect({0, 0, 5, 5}, noPicture, {0, 0, 5, 5}), EInvalidOp);
 }

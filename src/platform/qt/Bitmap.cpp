@@ -12,7 +12,11 @@ TBitmap::TBitmap(int Width, int Height) {
 TBitmap::~TBitmap() { End(); }
 
 void TBitmap::Begin() {
-  if (Image_.isNull()) return;
+  // An empty bitmap still serves as a copy source (it copies as black).
+  if (Image_.isNull()) {
+    Canvas_.Attach(nullptr, &Image_);
+    return;
+  }
   Painter_.begin(&Image_);
   Canvas_.Attach(&Painter_, &Image_);
 }

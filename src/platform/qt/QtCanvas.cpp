@@ -353,6 +353,10 @@ void TQtCanvas::CopyRect(const TRect& Dest, TCanvas& Source, const TRect& Src) {
   const QRect srcRect(Src.Left, Src.Top, Src.Width(), Src.Height());
   const QRect destRect(Dest.Left, Dest.Top, Dest.Width(), Dest.Height());
 
+  if (img.isNull()) {  // a source without a picture copies as black
+    Painter_->fillRect(destRect, Qt::black);
+    return;
+  }
   Painter_->save();
   Painter_->setCompositionMode(QPainter::CompositionMode_Source);
   const bool inside = img.rect().contains(srcRect);

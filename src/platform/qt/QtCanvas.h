@@ -19,8 +19,9 @@ namespace tv {
 class TQtCanvas : public TCanvas {
  public:
   TQtCanvas() = default;
-  // Paints through Painter, which must be active; Image is the picture the
-  // painter works on when it is one (needed to serve as a CopyRect source).
+  // Paints through Painter, which must be active (or null: paints nothing);
+  // Image is the picture the painter works on when it is one, needed to serve
+  // as a CopyRect source (a null QImage copies as black).
   explicit TQtCanvas(QPainter* Painter, const QImage* Image = nullptr) { Attach(Painter, Image); }
   TQtCanvas(const TQtCanvas&) = delete;
   TQtCanvas& operator=(const TQtCanvas&) = delete;
