@@ -155,6 +155,22 @@ TEST_F(ShapeTest, EllipseFillsItsBoxLessTheRightAndBottomEdge) {
     EXPECT_EQ(b.Pixel(25, 25), clBlack) << r.Name;
     EXPECT_EQ(c.PenPos(), (TPoint{0, 0})) << r.Name;
   }
+  // A dotted outline fills its gaps with a solid brush's colour; text painted
+  // afterwards with a clear brush stays transparent.
+  {
+    TBitmap b(60, 60);
+    TCanvas& c = b.Canvas();
+    c.Pen = {Red, 1, TPenStyle::psDot};
+    c.Brush = {Green, TBrushStyle::bsSolid};
+    c.Ellipse(4, 4, 56, 56);
+    EXPECT_GT(CountOf(b, Red, {20, 0, 40, 5}), 4);    // dots on the top outline row
+    EXPECT_GT(CountOf(b, Green, {20, 0, 40, 5}), 4);  // and gaps between them
+    c.Brush.Style = TBrushStyle::bsClear;
+    c.Font.Color = Blue;
+    c.Brush.Color = Blue;  // would show if the cell were filled
+    c.TextOut(0, 0, "i");
+    EXPECT_EQ(b.Pixel(0, 0), clBlack);
+  }
   // A wide pen is centred on the outline: the Saturn-style 4-pixel ring.
   TBitmap b(40, 40);
   b.Canvas().Pen = {Red, 4, TPenStyle::psSolid};

@@ -230,12 +230,22 @@ void TQtCanvas::Ellipse(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::
   } else {
     QPen pen(ToQColor(Pen.Color));
     pen.setWidth(wide ? Pen.Width : 1);
-    if (Pen.Style == TPenStyle::psDot) pen.setDashPattern({3.0, 3.0});
+    if (Pen.Style == TPenStyle::psDot) {
+      pen.setDashPattern({3.0, 3.0});
+      // The gaps take the brush colour unless the brush is clear.
+      if (Brush.Style == TBrushStyle::bsSolid) {
+        Painter_->setBackgroundMode(Qt::OpaqueMode);
+        Painter_->setBackground(ToQColor(Brush.Color));
+      } else {
+        Painter_->setBackgroundMode(Qt::TransparentMode);
+      }
+    }
     Painter_->setPen(pen);
   }
   SetShapeBrush();
   // Qt's aliased outline of a w-1 by h-1 rectangle covers w by h pixels.
   Painter_->drawEllipse(QRectF(l, t, r - l - 1, b - t - 1));
+  Painter_->setBackgroundMode(Qt::TransparentMode);  // text fills its own cell
 }
 
 namespace {
