@@ -375,7 +375,7 @@ void TQtCanvas::CopyRect(const TRect& Dest, TCanvas& Source, const TRect& Src) {
   } else {
     // A part outside the source picture copies as black (QImage::copy fills
     // it with zeros); a copy within one picture reads before it writes.
-    QImage part = img.copy(srcRect);
+    QImage part = srcRect == img.rect() && source->Image() != Image_ ? img : img.copy(srcRect);
     if (part.format() != QImage::Format_RGB32) part = part.convertToFormat(QImage::Format_RGB32);
     if (destRect.size() != srcRect.size()) {
       part = StretchMode_ == TStretchMode::smHalftone
