@@ -7,6 +7,7 @@
 #include "astro/CoordConv.h"
 #include "astro/DivProcs.h"
 #include "chart/ChartSurface.h"
+#include "chart/HorizonPretest.h"
 #include "data/SharedState.h"
 #include "platform/CheckedInt.h"
 
@@ -43,10 +44,17 @@ void Draw_ConstLines(tv::TCanvas& Image) {
 
   const double Lon = eLon * Deg2Rad;
   const double Lat = nLat * Deg2Rad;
+  // An end clearly below the line limit (-5.7 degrees) gets no refraction, so
+  // its segment is left out whatever the full conversion would give; such
+  // segments are passed over at once.
+  const THorizonPretest BelowLineLimit(Lon, Lat, LineLimit);
   for (std::int32_t i = 1; i <= 88; ++i) {
     const ConstLine_Type& Figure = ConstLines[i];
     for (std::int32_t j = 1; j <= Figure.Count; ++j) {
       const ConstSeg_Type& Seg = Figure.Seg[j];
+      if (BelowLineLimit.ClearlyBelow(static_cast<double>(Seg.RA1), static_cast<double>(Seg.DE1)) ||
+          BelowLineLimit.ClearlyBelow(static_cast<double>(Seg.RA2), static_cast<double>(Seg.DE2)))
+        continue;
       double Alt1 = 0, Azi1 = 0, Alt2 = 0, Azi2 = 0;
       EquToHor(JD_UT, static_cast<double>(Seg.RA1), static_cast<double>(Seg.DE1), Lon, Lat, Alt1, Azi1);
       Alt1 = FigureEndAltitude(Alt1);

@@ -4,6 +4,7 @@
 #include "astro/CoordConv.h"
 #include "astro/DivProcs.h"
 #include "chart/ChartSurface.h"
+#include "chart/HorizonPretest.h"
 #include "data/SharedState.h"
 #include "platform/CheckedInt.h"
 
@@ -17,8 +18,13 @@ void Draw_Stars(tv::TCanvas& Image) {
 
   const double Lon = eLon * Deg2Rad;
   const double Lat = nLat * Deg2Rad;
+  // Stars clearly below the disc limit are passed over without their full
+  // conversion (about half of them); the last one is always converted, so
+  // that HorAlt and HorAzi hold its place as after a full pass.
+  const THorizonPretest BelowDiscLimit(Lon, Lat, DiscLimit);
   for (std::int32_t i = 1; i <= 2849; ++i) {
     const Star_Type& Star = Stars[i];
+    if (i < 2849 && BelowDiscLimit.ClearlyBelow(Star.RA, Star.DE)) continue;
     const std::int32_t a = StarDiscRadius(Star.Mag);
     EquToHor(JD_UT, Star.RA, Star.DE, Lon, Lat, HorAlt, HorAzi);
     RefractAbove(HorAlt, RefrLimitStarsDeg);
