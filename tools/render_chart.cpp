@@ -88,6 +88,14 @@ std::optional<double> ParseDateTime(std::string_view Date, std::string_view Time
   if (!Hour || !Minute || !Second || *Hour < 0 || *Hour > 23 || *Minute < 0 || *Minute > 59 || *Second < 0 ||
       *Second >= 60)
     return std::nullopt;
+  // The date must exist in the calendar (no 30 February, none of the days the
+  // 1582 reform left out): it comes back unchanged from its Julian day.
+  double Midnight = 0;
+  DateToJD(*Year, *Month, *Day, 0, 0, 0, Midnight);
+  std::int32_t Y = 0, M = 0, D = 0;
+  double h = 0, m = 0, s = 0;
+  JDToDate(Y, M, D, h, m, s, Midnight);
+  if (Y != *Year || M != *Month || D != *Day) return std::nullopt;
   double JD = 0;
   DateToJD(*Year, *Month, *Day, *Hour, *Minute, *Second, JD);
   return JD;
