@@ -214,7 +214,11 @@ int main(int argc, char** argv) {
     SetChartMoment(*Args->JD, Args->Lat, Args->Lon);
 
     tv::TBitmap Background;
-    Background.Assign(LoadBackground(Args->Background));
+    const QImage Picture = LoadBackground(Args->Background);
+    if (Picture.isNull())
+      Background.SetSize(2000, 2000);  // black
+    else
+      Background.Assign(Picture);
     tv::TBitmap Chart(2000, 2000);
     Draw_Chart(Chart.Canvas(), Background.Canvas());
 
