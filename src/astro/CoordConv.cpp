@@ -23,14 +23,14 @@ void EclToEqu(double Lambda, double Beta, double Eps, double& RA, double& Dec) {
 
 void EquToHor(double /*JD*/, double RA, double Dec, double Lon, double Lat, double& Alt,
               double& Az) {
-  // Hour angle, radians, not reduced.
-  const long double H =
-      static_cast<double>(GMST * static_cast<long double>(Hour2Rad) + Lon - RA);
-  const long double sinLat = std::sin(static_cast<long double>(Lat));
-  const long double cosLat = std::cos(static_cast<long double>(Lat));
-  const long double decL = Dec;
-  Alt = ArcSine(
-      static_cast<double>(sinLat * std::sin(decL) + cosLat * std::cos(decL) * std::cos(H)));
-  Az = ArcTan2(static_cast<double>(std::sin(H)),
-               static_cast<double>(std::cos(H) * sinLat - std::tan(decL) * cosLat));
+  // Hour angle, radians, not reduced. This runs for every star and figure end
+  // point of a redraw, so the sines and cosines are taken in double precision
+  // (the result differs from extended precision in the last bit at most).
+  const double H = static_cast<double>(GMST * static_cast<long double>(Hour2Rad) + Lon - RA);
+  const double sinLat = std::sin(Lat);
+  const double cosLat = std::cos(Lat);
+  const double sinH = std::sin(H);
+  const double cosH = std::cos(H);
+  Alt = ArcSine(sinLat * std::sin(Dec) + cosLat * std::cos(Dec) * cosH);
+  Az = ArcTan2(sinH, cosH * sinLat - std::tan(Dec) * cosLat);
 }

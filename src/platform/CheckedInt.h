@@ -59,7 +59,9 @@ inline std::int32_t TruncToInt32(long double x) {
 // 32-bit integer; outside the range raises ERangeError.
 inline std::int32_t RoundHalfEvenToInt32(long double x) {
   if (!(x > -2147483648.5L && x < 2147483647.5L)) ThrowTruncRange(static_cast<double>(x));
-  return static_cast<std::int32_t>(std::nearbyint(x));
+  // rint rounds in the current mode, which is to nearest with halves to even;
+  // unlike nearbyint it does not save and restore the floating-point state.
+  return static_cast<std::int32_t>(std::rint(x));
 }
 
 }  // namespace tv
