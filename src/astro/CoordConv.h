@@ -3,9 +3,10 @@
 // angle. Depends on TrigFunc, the DivProcs constants and data/SharedState.h.
 #pragma once
 
-// Right ascension RA in [0, 2 pi) and declination Dec in [-pi/2, pi/2] of the
-// ecliptic place (Lambda, Beta) for the obliquity Eps; all radians. Lambda may
-// lie outside [0, 2 pi).
+// Right ascension RA in [0, 2 pi] and declination Dec in [-pi/2, pi/2] of the
+// ecliptic place (Lambda, Beta) for the obliquity Eps; all radians. RA is 2 pi
+// only for a tiny negative angle (raised by 2 pi). Lambda may lie outside
+// [0, 2 pi).
 void EclToEqu(double Lambda, double Beta, double Eps, double& RA, double& Dec);
 
 // Altitude and azimuth of an equatorial place for the observer at (Lon, Lat).
