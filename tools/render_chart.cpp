@@ -17,6 +17,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <optional>
@@ -205,6 +206,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
+    // The tool never shows a window: draw without a display unless told otherwise.
+    setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
     tv::EnsureGuiApplication();
     Init_Stars();
     Init_ConstLines();

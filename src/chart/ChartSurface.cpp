@@ -47,13 +47,15 @@ void TextOut_Rotated(tv::TCanvas& Image, std::int32_t Angle, std::int32_t X, std
                      std::string_view Text) {
   const std::int32_t w = Image.TextWidth(Text);
   const std::int32_t h = Image.TextHeight(Text);
-  // Extended precision as the turned offsets were worked out: a half pixel
-  // that cos(90 deg) leaves a hair away from the tie stays away from it.
-  const long double a = static_cast<long double>(Angle) * Deg2Rad;
-  const long double dx = -static_cast<long double>(w) / 2;
-  const long double dy = static_cast<long double>(h) / 2;
-  const long double ox = dx * std::cos(a) - dy * std::sin(a);
-  const long double oy = -dx * std::sin(a) - dy * std::cos(a);
+  // Double precision throughout: at 90 and 180 degrees the hair that cos and
+  // sin leave beside 0 vanishes in the sums, so a half pixel of an odd width
+  // or height stays an exact half and goes to the even neighbour, and angles
+  // of 180 and -180 land on the same pixel.
+  const double a = Angle * Deg2Rad;
+  const double dx = -static_cast<double>(w) / 2;
+  const double dy = static_cast<double>(h) / 2;
+  const double ox = dx * std::cos(a) - dy * std::sin(a);
+  const double oy = -dx * std::sin(a) - dy * std::cos(a);
   TextOut_Escapement(Image, Angle, PixelRound(X + ox), PixelRound(Y + oy), Text);
 }
 

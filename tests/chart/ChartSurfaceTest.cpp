@@ -99,6 +99,12 @@ TEST(TurnedText, RotatedTextCentresItsCellOnThePoint) {
       {"reading downward", -90, 40, 36, {1018, 980}},
       {"upside down", 180, 40, 36, {1020, 1018}},
       {"turned 30 degrees", 30, 40, 36, {974, 994}},
+      // Odd sizes turned by a right angle: the halves stay exact halves.
+      {"reading upward, odd sizes", 90, 15, 37, {982, 1008}},
+      {"reading downward, odd sizes", -90, 15, 37, {1018, 992}},
+      {"reading downward, French west letter", -90, 25, 36, {1018, 988}},
+      {"upside down, odd sizes", 180, 15, 37, {1008, 1018}},
+      {"upside down the other way, odd sizes", -180, 15, 37, {1008, 1018}},
   };
   for (const Row& r : rows) {
     TRecordingCanvas c;

@@ -45,4 +45,8 @@ awk -F, '$1 == "Moon" && ($6 < 356000 || $6 > 407000) { exit 1 }' "$dir/table.cs
 cmp -s "$dir/table.csv" "$dir/table2.csv" || fail "the Julian day gives another table"
 [ "$(od -An -c -N2 "$dir/c.bmp" | tr -d ' ')" = "BM" ] || fail "not a BMP"
 [ "$(wc -c <"$dir/c.bmp")" -eq 12000054 ] || fail "BMP size"
+# Without a display and without QT_QPA_PLATFORM the tool still draws.
+env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$tool" --jd 2451545.0 --lat 52.5 --lon 13.4 \
+  --out "$dir/d.png" >"$dir/table3.csv" 2>"$dir/err3" || fail "render without a display failed"
+cmp -s "$dir/table.csv" "$dir/table3.csv" || fail "the table without a display differs"
 echo "render_chart checks passed"
