@@ -16,6 +16,12 @@ QColor ToQColor(TColor C) {
   return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
 }
 
+// The opaque 32-bit pixel value of C, as the painter writes it.
+QRgb ToQRgb(TColor C) {
+  const TColor rgb = ColorToRGB(C);
+  return qRgb(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
+}
+
 // Coordinates beyond this distance from the surface are clipped here before
 // Qt sees them, so that its fixed-point rasteriser never gets near its limits.
 constexpr double SafeRange = 32768.0;
@@ -50,6 +56,8 @@ bool ClipSegment(QPointF& A, QPointF& B, const QRectF& Box) {
 void TQtCanvas::Attach(QPainter* Painter, const QImage* Image) {
   Painter_ = Painter;
   Image_ = Image;
+  ClipSelected_ = false;
+  ClipBoxes_.clear();
   if (Painter_ == nullptr) return;
   Painter_->setRenderHint(QPainter::Antialiasing, false);
   Painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -60,6 +68,33 @@ void TQtCanvas::Attach(QPainter* Painter, const QImage* Image) {
 QRect TQtCanvas::DeviceRect() const {
   const QPaintDevice* d = Painter_ != nullptr ? Painter_->device() : nullptr;
   return d != nullptr ? QRect(0, 0, d->width(), d->height()) : QRect();
+}
+
+bool TQtCanvas::DirectTarget(TPixelTarget& Target) {
+  if (Painter_ == nullptr || !Painter_->isActive()) return false;
+  QPaintDevice* device = Painter_->device();
+  if (device == nullptr || device->devType() != QInternal::Image) return false;
+  auto* image = static_cast<QImage*>(device);
+  const QImage::Format format = image->format();
+  if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+      format != QImage::Format_ARGB32_Premultiplied)
+    return false;
+  if (Painter_->hasClipping() != ClipSelected_) return false;
+  if (Painter_->deviceTransform().type() != QTransform::TxNone) return false;
+  const QPainter::CompositionMode mode = Painter_->compositionMode();
+  if (mode != QPainter::CompositionMode_SourceOver && mode != QPainter::CompositionMode_Source) return false;
+  if (Painter_->opacity() != 1.0) return false;
+  // The painter writes into this very buffer (it took it when it began), so
+  // the constant view is used: a non-constant one could detach a copy.
+  auto* bits = reinterpret_cast<QRgb*>(const_cast<uchar*>(image->constBits()));
+  const std::ptrdiff_t stride = image->bytesPerLine() / static_cast<std::ptrdiff_t>(sizeof(QRgb));
+  if (ClipSelected_) {
+    Target = TPixelTarget(bits, stride, ClipBoxes_.data(), ClipBoxes_.size());
+  } else {
+    DeviceBox_ = {0, 0, image->width(), image->height()};
+    Target = TPixelTarget(bits, stride, &DeviceBox_, 1);
+  }
+  return true;
 }
 
 // --- Fonts ----------------------------------------------------------------------
@@ -134,8 +169,8 @@ void TQtCanvas::WideSegment(QPointF A, QPointF B) {
 // One-pixel lines are rasterised here, so that the end point is left out in
 // every direction and the dot pattern counts pixels: step i of n along the
 // major axis paints (major + i, minor + i * dMinor / n rounded). Only the
-// steps whose pixel can lie on the surface are visited, so far ends cost
-// nothing.
+// steps whose pixel can lie on the surface (or in the clip) are visited, so
+// far ends cost nothing.
 void TQtCanvas::ThinSegment(TPoint A, TPoint B) {
   const std::int64_t dx = static_cast<std::int64_t>(B.X) - A.X;
   const std::int64_t dy = static_cast<std::int64_t>(B.Y) - A.Y;
@@ -145,11 +180,17 @@ void TQtCanvas::ThinSegment(TPoint A, TPoint B) {
   const std::int64_t sMajor = (xMajor ? dx : dy) < 0 ? -1 : 1;
   const std::int64_t major0 = xMajor ? A.X : A.Y;
   const std::int64_t minor0 = xMajor ? A.Y : A.X;
-  const QRect dev = DeviceRect();
-  const std::int64_t lo = xMajor ? dev.left() : dev.top();
-  const std::int64_t hi = xMajor ? dev.right() : dev.bottom();
-  const std::int64_t minorLo = xMajor ? dev.top() : dev.left();
-  const std::int64_t minorHi = xMajor ? dev.bottom() : dev.right();
+  TPixelTarget target;
+  const bool direct = DirectTarget(target);
+  TPixelBox box = target.Bounds();
+  if (!direct) {
+    const QRect dev = DeviceRect();
+    box = {dev.left(), dev.top(), dev.right() + 1, dev.bottom() + 1};
+  }
+  const std::int64_t lo = xMajor ? box.L : box.T;
+  const std::int64_t hi = (xMajor ? box.R : box.B) - 1;
+  const std::int64_t minorLo = xMajor ? box.T : box.L;
+  const std::int64_t minorHi = (xMajor ? box.B : box.R) - 1;
   // Steps i with major0 + sMajor * i in [lo, hi].
   std::int64_t first = sMajor > 0 ? lo - major0 : major0 - hi;
   std::int64_t last = sMajor > 0 ? hi - major0 : major0 - lo;
@@ -161,13 +202,49 @@ void TQtCanvas::ThinSegment(TPoint A, TPoint B) {
 
   const bool dotted = Pen.Style == TPenStyle::psDot;
   const bool gaps = dotted && Brush.Style == TBrushStyle::bsSolid;
-  OnPixels_.clear();
-  OffPixels_.clear();
+  // The minor offset of step i is floor((2 i |dMinor| + n) / 2n), carried
+  // from step to step; only the first one needs the full product, which can
+  // pass 64 bits for ends near the 32-bit limits.
   const std::int64_t den = 2 * n;
   const std::int64_t aMinor = std::llabs(dMinor);
   const std::int64_t sMinor = dMinor < 0 ? -1 : 1;
+  const unsigned __int128 num0 =
+      static_cast<unsigned __int128>(2 * first) * static_cast<std::uint64_t>(aMinor) + static_cast<std::uint64_t>(n);
+  std::int64_t q = static_cast<std::int64_t>(num0 / static_cast<std::uint64_t>(den));
+  std::int64_t rem = static_cast<std::int64_t>(num0 % static_cast<std::uint64_t>(den));
+  const std::int64_t carry = 2 * aMinor;  // at most den, so one carry per step at most
+
+  if (direct) {
+    const QRgb on = ToQRgb(Pen.Color);
+    const QRgb off = ToQRgb(Brush.Color);
+    const bool plain = target.IsPlainBox();
+    for (std::int64_t i = first; i <= last; ++i) {
+      const std::int64_t minor = minor0 + sMinor * q;
+      rem += carry;
+      if (rem >= den) {
+        rem -= den;
+        ++q;
+      }
+      if (minor < minorLo || minor > minorHi) continue;
+      const bool isOn = !dotted || (phase + i) % 6 < 3;
+      if (!isOn && !gaps) continue;
+      const std::int64_t major = major0 + sMajor * i;
+      const std::int64_t x = xMajor ? major : minor;
+      const std::int64_t y = xMajor ? minor : major;
+      if (plain || target.Contains(x, y)) target.Row(static_cast<int>(y))[x] = isOn ? on : off;
+    }
+    return;
+  }
+
+  OnPixels_.clear();
+  OffPixels_.clear();
   for (std::int64_t i = first; i <= last; ++i) {
-    const std::int64_t minor = minor0 + sMinor * ((2 * i * aMinor + n) / den);
+    const std::int64_t minor = minor0 + sMinor * q;
+    rem += carry;
+    if (rem >= den) {
+      rem -= den;
+      ++q;
+    }
     if (minor < minorLo || minor > minorHi) continue;
     const std::int64_t major = major0 + sMajor * i;
     const QPoint p = xMajor ? QPoint(static_cast<int>(major), static_cast<int>(minor))
@@ -225,6 +302,11 @@ void TQtCanvas::Ellipse(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::
   if (r + reach < dev.left() || l - reach > dev.right() + 1 || b + reach < dev.top() || t - reach > dev.bottom() + 1) {
     return;  // wholly outside the surface
   }
+  if (r - l <= MaxStampSide && b - t <= MaxStampSide &&
+      StampEllipse(static_cast<std::int32_t>(l), static_cast<std::int32_t>(t), static_cast<std::int32_t>(r - l),
+                   static_cast<std::int32_t>(b - t))) {
+    return;
+  }
   if (Pen.Style == TPenStyle::psClear) {
     Painter_->setPen(Qt::NoPen);
   } else {
@@ -246,6 +328,67 @@ void TQtCanvas::Ellipse(std::int32_t X1, std::int32_t Y1, std::int32_t X2, std::
   // Qt's aliased outline of a w-1 by h-1 rectangle covers w by h pixels.
   Painter_->drawEllipse(QRectF(l, t, r - l - 1, b - t - 1));
   Painter_->setBackgroundMode(Qt::TransparentMode);  // text fills its own cell
+}
+
+bool TQtCanvas::StampEllipse(std::int32_t L, std::int32_t T, std::int32_t W, std::int32_t H) {
+  const bool pen = Pen.Style == TPenStyle::psSolid && Pen.Width <= 1;
+  if (!pen && Pen.Style != TPenStyle::psClear) return false;
+  TPixelTarget target;
+  if (!DirectTarget(target)) return false;
+  const bool brush = Brush.Style == TBrushStyle::bsSolid;
+  const std::uint32_t key = static_cast<std::uint32_t>(W) | static_cast<std::uint32_t>(H) << 8 |
+                            (pen ? 1u << 16 : 0u) | (brush ? 1u << 17 : 0u);
+  auto shape = EllipseShapes_.find(key);
+  if (shape == EllipseShapes_.end()) {
+    // Paint the shape once through Qt, exactly as the painter path below
+    // would, in two telltale colours with a margin round the box.
+    constexpr int margin = 2;
+    constexpr QRgb penMark = 0xFFFF0000u, brushMark = 0xFF00FF00u;
+    QImage scratch(W + 2 * margin, H + 2 * margin, QImage::Format_RGB32);
+    scratch.fill(0);
+    {
+      QPainter p(&scratch);
+      p.setRenderHint(QPainter::Antialiasing, false);
+      if (pen) {
+        QPen qpen{QColor(penMark)};
+        qpen.setWidth(1);
+        p.setPen(qpen);
+      } else {
+        p.setPen(Qt::NoPen);
+      }
+      if (brush) {
+        p.setBrush(QColor(brushMark));
+      } else {
+        p.setBrush(Qt::NoBrush);
+      }
+      p.drawEllipse(QRectF(margin, margin, W - 1, H - 1));
+    }
+    std::vector<TShapeRun> runs;
+    for (int y = 0; y < scratch.height(); ++y) {
+      const auto* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+      for (int x = 0; x < scratch.width();) {
+        const QRgb c = row[x];
+        int end = x + 1;
+        while (end < scratch.width() && row[end] == c) ++end;
+        if (c != 0xFF000000u) {
+          // Anything on the margin's outer ring means the margin was too
+          // small; such a shape stays with the painter.
+          if (x == 0 || end == scratch.width() || y == 0 || y == scratch.height() - 1) return false;
+          runs.push_back({static_cast<std::int16_t>(y - margin), static_cast<std::int16_t>(x - margin),
+                          static_cast<std::int16_t>(end - margin), c == penMark});
+        }
+        x = end;
+      }
+    }
+    shape = EllipseShapes_.emplace(key, std::move(runs)).first;
+  }
+  const QRgb penColor = ToQRgb(Pen.Color);
+  const QRgb brushColor = ToQRgb(Brush.Color);
+  for (const TShapeRun& run : shape->second) {
+    target.FillSpan(static_cast<std::int64_t>(T) + run.Dy, static_cast<std::int64_t>(L) + run.X0,
+                    static_cast<std::int64_t>(L) + run.X1, run.Pen ? penColor : brushColor);
+  }
+  return true;
 }
 
 namespace {
@@ -390,9 +533,15 @@ void TQtCanvas::CopyRect(const TRect& Dest, TCanvas& Source, const TRect& Src) {
 void TQtCanvas::SelectClipRegion(const TRegion& Region) {
   if (Painter_ == nullptr) return;
   QRegion q;
+  const QRect dev = DeviceRect();
+  ClipSelected_ = true;
+  ClipBoxes_.clear();
   for (const TRect& r : Region.Rects()) {
-    const QRect c = ClampedRect(r.Left, r.Top, r.Right, r.Bottom, DeviceRect().adjusted(-1, -1, 1, 1));
+    const QRect c = ClampedRect(r.Left, r.Top, r.Right, r.Bottom, dev.adjusted(-1, -1, 1, 1));
     if (!c.isEmpty()) q += c;
+    const QRect inside = ClampedRect(r.Left, r.Top, r.Right, r.Bottom, dev);
+    if (!inside.isEmpty())
+      ClipBoxes_.push_back({inside.left(), inside.top(), inside.right() + 1, inside.bottom() + 1});
   }
   if (q.isEmpty()) {
     Painter_->setClipRect(QRect(0, 0, 0, 0));  // an empty region lets nothing through
@@ -402,7 +551,10 @@ void TQtCanvas::SelectClipRegion(const TRegion& Region) {
 }
 
 void TQtCanvas::RemoveClipRegion() {
-  if (Painter_ != nullptr) Painter_->setClipping(false);
+  if (Painter_ == nullptr) return;
+  Painter_->setClipping(false);
+  ClipSelected_ = false;
+  ClipBoxes_.clear();
 }
 
 }  // namespace tv

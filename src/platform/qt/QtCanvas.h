@@ -3,16 +3,24 @@
 // while painters come and go (Attach/Detach), so a window's canvas can live as
 // long as the window; text can be measured with no painter attached. Shapes
 // are never antialiased; text is antialiased only when AntialiasText is set.
+//
+// On a 32-bit QImage painted without a transform, one-pixel lines and small
+// ellipses are written straight into the picture's rows (the same pixels the
+// painter would paint); this assumes that, while attached, the painter's clip
+// is changed only through this canvas.
 #pragma once
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/canvas/Canvas.h"
+#include "platform/qt/PixelTarget.h"
 
 namespace tv {
 
@@ -59,6 +67,13 @@ class TQtCanvas : public TCanvas {
   void WideSegment(QPointF A, QPointF B);
   void ThinSegment(TPoint A, TPoint B);
   void SetShapeBrush();
+  // The picture under the painter for direct pixel writes, limited to the
+  // device and the selected clip; false when the painter's state does not
+  // allow them (then everything goes through the painter).
+  bool DirectTarget(TPixelTarget& Target);
+  // Paints the ellipse in the box of W x H pixels (1 .. MaxStampSide each) at
+  // (L, T) from the shape cache; false when the cache does not apply.
+  bool StampEllipse(std::int32_t L, std::int32_t T, std::int32_t W, std::int32_t H);
 
   QPainter* Painter_ = nullptr;
   const QImage* Image_ = nullptr;
@@ -75,6 +90,22 @@ class TQtCanvas : public TCanvas {
   std::int64_t DotPhase_ = 0;
   bool InChain_ = false;
   std::vector<QPoint> OnPixels_, OffPixels_;  // scratch of ThinSegment
+
+  // The clip this canvas selected (in device pixels, within the device), for
+  // direct pixel writes; ClipBoxes_ empty with ClipSelected_ lets nothing through.
+  bool ClipSelected_ = false;
+  std::vector<TPixelBox> ClipBoxes_;
+  TPixelBox DeviceBox_;  // scratch: the whole device as the one clip box
+
+  // The pixels the painter paints for an ellipse with a one-pixel solid or no
+  // pen in a box of up to MaxStampSide pixels a side, as runs relative to the
+  // box's top-left corner; keyed by size, pen and brush kind.
+  struct TShapeRun {
+    std::int16_t Dy, X0, X1;  // row, columns X0 .. X1-1
+    bool Pen;                 // pen colour, else brush colour
+  };
+  static constexpr int MaxStampSide = 64;
+  std::unordered_map<std::uint32_t, std::vector<TShapeRun>> EllipseShapes_;
 };
 
 }  // namespace tv
