@@ -1,5 +1,7 @@
 #include "data/FileVersionInfo.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -115,20 +117,14 @@ std::string Get_FileFunctionText(const TFixedFileInfo& Fixed) {
   return {};
 }
 
-bool IsElfFile(const std::string& fileName) {
+// True when fileName is a regular file that starts with the ELF signature.
+bool HasElfSignature(const std::string& fileName) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(fileName, ec)) return false;
   std::ifstream in(fileName, std::ios::binary);
   char magic[4] = {};
   in.read(magic, 4);
   return in.gcount() == 4 && magic[0] == '\x7F' && magic[1] == 'E' && magic[2] == 'L' && magic[3] == 'F';
-}
-
-bool IsOwnFile(const std::string& fileName) {
-  const std::string own = tv::ExeFileName();
-  if (own.empty() || fileName.empty()) return false;
-  std::error_code ec;
-  return std::filesystem::equivalent(fileName, own, ec) && !ec;
 }
 
 // Size of a version block in its platform form (key and value texts as
@@ -140,30 +136,51 @@ std::uint32_t BlockSize(const TVersionBlock& block) {
   return static_cast<std::uint32_t>(size);
 }
 
-class TSystemVersionLibrary final : public TVersionLibrary {
- public:
-  bool FileTypeName(const std::string& FileName, std::string& TypeName) const override {
-    std::error_code ec;
-    const auto status = std::filesystem::status(FileName, ec);
-    if (ec || !std::filesystem::exists(status)) return false;
-    if (std::filesystem::is_directory(status))
-      TypeName = "File folder";
-    else
-      TypeName = IsElfFile(FileName) ? "Application" : "File";
-    return true;
-  }
-  bool IsExecutable(const std::string& FileName) const override { return IsElfFile(FileName); }
-  std::uint32_t VersionInfoSize(const std::string& FileName) const override {
-    return IsOwnFile(FileName) ? BlockSize(OwnVersionBlock()) : 0;
-  }
-  bool GetVersionInfo(const std::string& FileName, TVersionBlock& Data) const override {
-    if (!IsOwnFile(FileName)) return false;
-    Data = OwnVersionBlock();
-    return true;
-  }
-};
-
 }  // namespace
+
+bool TFileSystemVersionLibrary::IsOwnFile(const std::string& FileName) const {
+  if (FileName.empty()) return false;
+  if (FileName == OwnFileName()) return true;
+  // stat needs no read permission on the file, and through the image path it
+  // reaches the running program's file also after a deletion.
+  const std::string image = OwnImagePath();
+  struct stat own{}, asked{};
+  if (image.empty() || ::stat(image.c_str(), &own) != 0 || ::stat(FileName.c_str(), &asked) != 0) return false;
+  return own.st_dev == asked.st_dev && own.st_ino == asked.st_ino;
+}
+
+bool TFileSystemVersionLibrary::FileTypeName(const std::string& FileName, std::string& TypeName) const {
+  if (IsOwnFile(FileName)) {
+    TypeName = "Application";
+    return true;
+  }
+  std::error_code ec;
+  const auto status = std::filesystem::status(FileName, ec);
+  if (ec || !std::filesystem::exists(status)) return false;
+  if (std::filesystem::is_directory(status))
+    TypeName = "File folder";
+  else
+    TypeName = HasElfSignature(FileName) ? "Application" : "File";
+  return true;
+}
+
+bool TFileSystemVersionLibrary::IsExecutable(const std::string& FileName) const {
+  return IsOwnFile(FileName) || HasElfSignature(FileName);
+}
+
+std::uint32_t TFileSystemVersionLibrary::VersionInfoSize(const std::string& FileName) const {
+  return IsOwnFile(FileName) ? BlockSize(OwnVersionBlock()) : 0;
+}
+
+bool TFileSystemVersionLibrary::GetVersionInfo(const std::string& FileName, TVersionBlock& Data) const {
+  if (!IsOwnFile(FileName)) return false;
+  Data = OwnVersionBlock();
+  return true;
+}
+
+std::string TFileSystemVersionLibrary::OwnFileName() const { return tv::ExeFileName(); }
+
+std::string TFileSystemVersionLibrary::OwnImagePath() const { return "/proc/self/exe"; }
 
 bool VerQueryValue(const TVersionBlock& Block, std::string_view SubBlock, TVerValue& Value) {
   Value = TVerValue{};
@@ -192,7 +209,7 @@ bool VerQueryValue(const TVersionBlock& Block, std::string_view SubBlock, TVerVa
 }
 
 const TVersionLibrary& SystemVersionLibrary() {
-  static const TSystemVersionLibrary library;
+  static const TFileSystemVersionLibrary library;
   return library;
 }
 

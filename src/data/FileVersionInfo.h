@@ -67,10 +67,37 @@ class TVersionLibrary {
   virtual bool GetVersionInfo(const std::string& FileName, TVersionBlock& Data) const = 0;
 };
 
-// This platform's library: the shell type name is "Application" for an ELF
-// file, "File folder" for a folder and "File" for any other existing file; an
-// ELF file is an executable; only the running program's own file has a
-// version block, the one compiled into it.
+// This platform's library over the file system. The running program's own
+// file is an application with the version block compiled into the program,
+// known without reading its bytes: the file may be execute-only, deleted or
+// renamed while the program runs. It is the file asked for by the name the
+// system reports for it (OwnFileName, matched as text, also when that name
+// names no file any more), or by any name of the same file (device and inode
+// equal to those reached through OwnImagePath). Any other file is an
+// "Application" and an executable when it starts with the ELF signature (its
+// first four bytes are read), a "File folder" when it is a folder, a "File"
+// otherwise, and carries no version block.
+class TFileSystemVersionLibrary : public TVersionLibrary {
+ public:
+  bool FileTypeName(const std::string& FileName, std::string& TypeName) const override;
+  bool IsExecutable(const std::string& FileName) const override;
+  std::uint32_t VersionInfoSize(const std::string& FileName) const override;
+  bool GetVersionInfo(const std::string& FileName, TVersionBlock& Data) const override;
+
+  // True when FileName names the running program's own file (see above).
+  bool IsOwnFile(const std::string& FileName) const;
+
+ protected:
+  // The name the system reports for the running program's file, asked anew on
+  // every call (tv::ExeFileName()).
+  virtual std::string OwnFileName() const;
+  // A path that reaches the running program's file even after it was deleted
+  // or renamed ("/proc/self/exe"); "" when there is none.
+  virtual std::string OwnImagePath() const;
+};
+
+// The library of this platform: a TFileSystemVersionLibrary for the running
+// program.
 const TVersionLibrary& SystemVersionLibrary();
 
 // The version block compiled into the program: FileVersion is the project

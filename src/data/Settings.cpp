@@ -1,5 +1,9 @@
 #include "data/Settings.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -16,6 +20,7 @@ namespace {
 
 constexpr const char* ProgramFolder = "Tarvelsicht/";
 constexpr const char* SettingsName = "Tarvelsicht.ini";
+constexpr const char* TempSuffix = ".tmp";  // the write-back's temporary file beside it
 constexpr const char* RejectCaption = "Incompatible parameter file found";
 
 std::string TrimControls(const std::string& text) {
@@ -51,16 +56,116 @@ void CloseSettingsFile() {
   if (std::fclose(file) != 0) throw tv::EInOutError(errno, SettingsFileName, "close");
 }
 
-// Creates (or truncates) the settings file and writes the 48 bytes of Settings.
+// Raises the input/output error of the settings file for errno value Code.
+[[noreturn]] void RaiseFileError(int Code, const char* Operation) {
+  throw tv::EInOutError(Code != 0 ? Code : EIO, SettingsFileName, Operation);
+}
+
+// The settings name stands for something other than a regular file: a folder
+// (EISDIR) or a FIFO, device or socket (EINVAL). Such a thing is never opened
+// for writing: a FIFO would wait for a reader, a device would take the bytes.
+[[noreturn]] void RaiseNotRegularFile(mode_t Mode) { RaiseFileError(S_ISDIR(Mode) ? EISDIR : EINVAL, "open"); }
+
+// The file that the settings name stands for: the name itself, or the file a
+// symbolic link leads to, so that replacing the file keeps the link.
+std::string WriteTarget() {
+  std::error_code ec;
+  if (std::filesystem::is_symlink(SettingsFileName, ec)) {
+    const std::filesystem::path target = std::filesystem::canonical(SettingsFileName, ec);
+    if (!ec) return target.string();
+  }
+  return SettingsFileName;
+}
+
+// Makes a rename in the folder of fileName durable; a failure only loses that.
+void SyncFolderOf(const std::string& fileName) {
+  const std::string folder = std::filesystem::path(fileName).parent_path().string();
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+// Writes the 48 bytes of Settings as the settings file (creating it when it
+// is missing). The bytes go to "<file>.tmp" beside it first, which is flushed
+// to the disk and closed and only then renamed over the file: a full disk, a
+// file-size limit or an end of the program in the middle leave the previous
+// file whole (or no file), never a short one. A failure removes the temporary
+// file and raises the input/output error with errno and SettingsFileName. A
+// file the user may not write is not replaced (EACCES, as when writing it in
+// place); the replacement keeps the permission bits of the file it replaces.
 void WriteSettingsFile() {
-  SettingsFile = std::fopen(SettingsFileName.c_str(), "wb");
-  if (SettingsFile == nullptr) throw tv::EInOutError(errno, SettingsFileName, "create");
-  TSettingsFileGuard guard;
+  const std::string target = WriteTarget();
+  struct stat previous {};
+  const bool replacing = ::stat(target.c_str(), &previous) == 0;
+  if (replacing) {
+    if (!S_ISREG(previous.st_mode)) RaiseNotRegularFile(previous.st_mode);
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) RaiseFileError(errno, "create");
+  }
+
+  // A leftover of an interrupted write goes first, whatever kind of file it is;
+  // O_EXCL then never opens anything but a new regular file.
+  const std::string temp = target + TempSuffix;
+  ::unlink(temp.c_str());
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) RaiseFileError(errno, "create");
+  if (replacing) (void)::fchmod(fd, previous.st_mode & 07777);  // best effort
+  SettingsFile = ::fdopen(fd, "wb");
+  if (SettingsFile == nullptr) {
+    const int failure = errno;
+    ::close(fd);
+    ::unlink(temp.c_str());
+    RaiseFileError(failure, "create");
+  }
+
+  int failure = 0;
+  const char* operation = "write";
   errno = 0;
   const std::size_t written = std::fwrite(&Settings, 1, sizeof(Settings_Type), SettingsFile);
   IOCount = static_cast<std::int32_t>(written);
-  if (written != sizeof(Settings_Type)) throw tv::EInOutError(errno != 0 ? errno : EIO, SettingsFileName, "write");
-  CloseSettingsFile();
+  if (written != sizeof(Settings_Type) || std::fflush(SettingsFile) != 0)
+    failure = errno != 0 ? errno : EIO;
+  else if (::fsync(::fileno(SettingsFile)) != 0)
+    failure = errno != 0 ? errno : EIO;
+  std::FILE* file = SettingsFile;
+  SettingsFile = nullptr;
+  errno = 0;
+  if (std::fclose(file) != 0 && failure == 0) {
+    failure = errno != 0 ? errno : EIO;
+    operation = "close";
+  }
+  if (failure == 0 && std::rename(temp.c_str(), target.c_str()) != 0) {
+    failure = errno != 0 ? errno : EIO;
+    operation = "rename";
+  }
+  if (failure != 0) {
+    ::unlink(temp.c_str());
+    RaiseFileError(failure, operation);
+  }
+  SyncFolderOf(target);
+}
+
+// Opens the existing settings file for reading as SettingsFile. Anything but
+// a regular file raises without being opened for writing, and the open never
+// waits (should the name have turned into a FIFO since it was looked at).
+void OpenSettingsFileForReading(const struct stat& Found) {
+  if (!S_ISREG(Found.st_mode)) RaiseNotRegularFile(Found.st_mode);
+  const int fd = ::open(SettingsFileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) RaiseFileError(errno, "open");
+  struct stat opened {};
+  const bool known = ::fstat(fd, &opened) == 0;
+  if (!known || !S_ISREG(opened.st_mode)) {
+    const int failure = known ? 0 : errno;
+    ::close(fd);
+    if (known) RaiseNotRegularFile(opened.st_mode);
+    RaiseFileError(failure, "open");
+  }
+  SettingsFile = ::fdopen(fd, "rb");
+  if (SettingsFile == nullptr) {
+    const int failure = errno;
+    ::close(fd);
+    RaiseFileError(failure, "open");
+  }
 }
 
 // Equal when the length bytes are equal and the characters they count are
@@ -127,12 +232,15 @@ void Load_Settings() {
   }
   SettingsFileName = SettingsDir + SettingsName;
 
-  std::error_code ec;
-  if (std::filesystem::is_regular_file(SettingsFileName, ec)) {
+  // A name that leads nowhere (no such file, a missing folder, a dangling
+  // link) gets the defaults; the creation then raises what is wrong.
+  struct stat found {};
+  const bool exists = ::stat(SettingsFileName.c_str(), &found) == 0;
+  if (!exists && errno != ENOENT) RaiseFileError(errno, "open");
+  if (exists) {
     // Only read here, so a read-only file is fine.
-    SettingsFile = std::fopen(SettingsFileName.c_str(), "rb");
-    if (SettingsFile == nullptr) throw tv::EInOutError(errno, SettingsFileName, "open");
     TSettingsFileGuard guard;
+    OpenSettingsFileForReading(found);
 
     // A file shorter than the record leaves the rest of the record zero; a
     // longer one is read only up to the record's size.

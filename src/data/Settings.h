@@ -34,8 +34,11 @@ void Init_DataDirs();
 // beyond 2, zone outside 0..39, daylight-saving byte beyond 1, a latitude or
 // longitude that is not finite or beyond +-90 / +-180 degrees) takes its
 // default; the rest of the record and the file stay as stored. The file is
-// opened for reading only. File failures raise tv::EInOutError; an unknown
-// settings folder raises it with ENOENT. Start-up step.
+// opened for reading only. A name that stands for anything but a regular file
+// raises tv::EInOutError without being opened for writing and without waiting:
+// EISDIR for a folder, EINVAL for a FIFO, device or socket. Other file
+// failures raise tv::EInOutError; an unknown settings folder raises it with
+// ENOENT. The defaults are written as Save_Settings writes. Start-up step.
 void Load_Settings();
 
 // Replaces out-of-range fields of Record by their defaults (see Load_Settings).
@@ -45,8 +48,12 @@ void Validate_Settings(Settings_Type& Record);
 // exists, sets in Settings the stamp to VersionStamp (length and characters;
 // the bytes after them are kept), the language, zone index, daylight-saving
 // switch and place (degrees), keeps the padding bytes, and rewrites the file
-// with the 48 bytes (IOCount). True when written. File failures raise
-// tv::EInOutError.
+// with the 48 bytes (IOCount). True when written. The bytes go to
+// "Tarvelsicht.ini.tmp" first, which replaces the file only once it is
+// completely on the disk: a failed write leaves the previous file unchanged
+// and removes the temporary file. A symbolic link stays a link to the
+// rewritten file. File failures raise tv::EInOutError with errno and the
+// settings file's name.
 bool Save_Settings(std::uint8_t Lang, std::int32_t ZoneIndex, bool DSTOn, double Lat, double Lon);
 
 // The settings stamp for a file version: its first 16 characters, cut at a

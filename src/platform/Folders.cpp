@@ -1,13 +1,26 @@
 #include "platform/Folders.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 namespace tv {
 
 namespace {
+
+// The look-up HomeFolder asks when $HOME gives no answer; empty for the
+// password database itself.
+std::function<std::string()>& PasswordHomeLookup() {
+  static std::function<std::string()> lookup;
+  return lookup;
+}
 
 // The value of an environment variable when it is an absolute path, else "".
 std::string AbsoluteEnv(const char* name) {
@@ -45,22 +58,55 @@ std::string UserDirsEntry(const std::string& fileName, const std::string& key, c
 }  // namespace
 
 std::string ExeFileName() {
+  constexpr const char* OwnLink = "/proc/self/exe";
   std::error_code ec;
-  const std::filesystem::path p = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string() : p.string();
+  const std::filesystem::path p = std::filesystem::read_symlink(OwnLink, ec);
+  return ec || p.empty() ? std::string(OwnLink) : p.string();
+}
+
+std::string PasswordHomeFolder() {
+  const long size = sysconf(_SC_GETPW_R_SIZE_MAX);
+  std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 1024);
+  for (;;) {
+    passwd entry{};
+    passwd* found = nullptr;
+    const int rc = getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found);
+    if (rc == ERANGE && buffer.size() < (std::size_t{1} << 20)) {
+      buffer.resize(buffer.size() * 2);
+      continue;
+    }
+    if (rc != 0 || found == nullptr || entry.pw_dir == nullptr) return {};
+    return entry.pw_dir;
+  }
+}
+
+void SetPasswordHomeLookup(std::function<std::string()> Lookup) { PasswordHomeLookup() = std::move(Lookup); }
+
+std::string HomeFolder() {
+  std::string home = AbsoluteEnv("HOME");
+  if (!home.empty()) return home;
+  const std::function<std::string()>& lookup = PasswordHomeLookup();
+  home = lookup ? lookup() : PasswordHomeFolder();
+  // Service accounts often have "/" or a folder that does not exist (such as
+  // "/nonexistent") as their home: they get no folders rather than folders in
+  // the root or a home created from nothing.
+  if (home.empty() || home[0] != '/' || home.find_first_not_of('/') == std::string::npos) return {};
+  std::error_code ec;
+  if (!std::filesystem::is_directory(home, ec)) return {};
+  return home;
 }
 
 std::string AppDataFolder() {
   std::string folder = AbsoluteEnv("XDG_CONFIG_HOME");
   if (!folder.empty()) return folder;
-  const std::string home = AbsoluteEnv("HOME");
+  const std::string home = HomeFolder();
   return home.empty() ? std::string() : home + "/.config";
 }
 
 std::string DocumentsFolder() {
   std::string folder = AbsoluteEnv("XDG_DOCUMENTS_DIR");
   if (!folder.empty()) return folder;
-  const std::string home = AbsoluteEnv("HOME");
+  const std::string home = HomeFolder();
   const std::string config = AppDataFolder();
   if (!config.empty()) {
     folder = UserDirsEntry(config + "/user-dirs.dirs", "XDG_DOCUMENTS_DIR", home);

@@ -3,21 +3,38 @@
 // the file-system root. No Qt, no other module.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace tv {
 
-// Full path of the running executable; empty when the system does not tell.
+// Full path of the running executable. When the system does not resolve it
+// (no /proc), the link "/proc/self/exe" itself, which still names the running
+// program to anyone who asks by name; never empty.
 std::string ExeFileName();
 
+// The home folder of the effective user in the password database (pw_dir);
+// "" when the user has no entry.
+std::string PasswordHomeFolder();
+
+// Replaces the password-database look-up used by HomeFolder (tests point it at
+// a private profile); an empty function restores the system's look-up.
+void SetPasswordHomeLookup(std::function<std::string()> Lookup);
+
+// The user's home folder: $HOME when it is an absolute path, else the password
+// database's entry when that is an existing folder given by an absolute path
+// other than the root "/", else "" (no home: the folders below are then
+// unknown, never the root).
+std::string HomeFolder();
+
 // The per-user application-data folder: $XDG_CONFIG_HOME when it is an absolute
-// path, else $HOME/.config. Empty when neither gives an absolute path (no home).
+// path, else HomeFolder()/.config. Empty when neither gives an absolute path.
 std::string AppDataFolder();
 
 // The per-user documents folder: $XDG_DOCUMENTS_DIR when it is an absolute
 // path, else the XDG_DOCUMENTS_DIR entry of user-dirs.dirs in AppDataFolder()
-// ("$HOME/..." or an absolute path), else $HOME/Documents. Empty when none of
-// them gives an absolute path.
+// ("$HOME/..." or an absolute path), else HomeFolder()/Documents. "$HOME"
+// stands for HomeFolder(). Empty when none of them gives an absolute path.
 std::string DocumentsFolder();
 
 // Creates Folder together with every missing folder above it. True when Folder

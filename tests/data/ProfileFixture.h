@@ -1,7 +1,9 @@
 // A private user profile for tests of the folders and the settings file: a
 // temporary tree with home, config and documents folders, the environment
-// pointed at it, and the settings globals reset. Restores the environment
-// and removes the tree afterwards.
+// pointed at it, the password database's home of the user replaced by
+// PasswordHome (none unless a test sets it, so that no test reaches the real
+// home), and the settings globals reset. Restores the environment and the
+// look-up and removes the tree afterwards.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -16,6 +18,7 @@
 #include <vector>
 
 #include "data/SharedState.h"
+#include "platform/Folders.h"
 
 namespace testing_profile {
 
@@ -64,6 +67,8 @@ class ProfileTest : public ::testing::Test {
     SetEnv("HOME", Home);
     SetEnv("XDG_CONFIG_HOME", Config);
     SetEnv("XDG_DOCUMENTS_DIR", Documents);
+    PasswordHome.clear();
+    tv::SetPasswordHomeLookup([this] { return PasswordHome; });
 
     VersionStamp.Assign("1.34.0.0");
     SettingsDir.clear();
@@ -82,6 +87,7 @@ class ProfileTest : public ::testing::Test {
 
   void TearDown() override {
     MessageBoxHook = nullptr;
+    tv::SetPasswordHomeLookup(nullptr);
     for (const auto& [name, value] : SavedEnv) {
       if (value)
         setenv(name.c_str(), value->c_str(), 1);
@@ -113,6 +119,7 @@ class ProfileTest : public ::testing::Test {
   }
 
   std::string Root, Home, Config, Documents;
+  std::string PasswordHome;  // the user's home in the password database; "" no entry
   std::vector<TShownMessage> Shown;
 
  private:

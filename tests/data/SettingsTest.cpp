@@ -1,18 +1,26 @@
 #include <gtest/gtest.h>
 
+#include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <csignal>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <optional>
+#include <stdexcept>
 
+#include "ChildProcess.h"
 #include "ProfileFixture.h"
 #include "data/Settings.h"
 #include "data/SharedState.h"
 #include "platform/Errors.h"
+#include "platform/Folders.h"
 
 namespace {
 
@@ -146,6 +154,64 @@ TEST_F(DataFolders, FailedCreationSetsDirErrorAndTheLastFolderDecides) {
   Init_DataDirs();
   EXPECT_EQ(DirError, 0);
   EXPECT_FALSE(fs::exists(Root + "/plain-file/config"));
+}
+
+// Without a usable $HOME the user's home comes from the password database,
+// unless that names the root, a relative path or no existing folder.
+TEST_F(DataFolders, WithoutHomeThePasswordDatabaseNamesTheHome) {
+  const std::string pwHome = Root + "/pw-home";
+  struct Case {
+    const char* Name;
+    std::optional<std::string> HomeVariable;
+    std::string PasswordEntry;
+    std::string SettingsDirExpected;
+    std::string PictureDirExpected;
+    int DirErrorExpected;
+  };
+  const std::vector<Case> cases = {
+      {"no HOME", std::nullopt, pwHome, pwHome + "/.config/Tarvelsicht/", pwHome + "/Documents/Tarvelsicht/", 0},
+      {"empty HOME", "", pwHome, pwHome + "/.config/Tarvelsicht/", pwHome + "/Documents/Tarvelsicht/", 0},
+      {"relative HOME", "home", pwHome, pwHome + "/.config/Tarvelsicht/", pwHome + "/Documents/Tarvelsicht/", 0},
+      {"HOME goes first", Home, pwHome, Home + "/.config/Tarvelsicht/", Home + "/Documents/Tarvelsicht/", 0},
+      {"entry is the root", std::nullopt, "/", "", "", 1},
+      {"entry is the root, twice", std::nullopt, "//", "", "", 1},
+      {"relative entry", std::nullopt, "pw-home", "", "", 1},
+      {"entry names no folder", std::nullopt, Root + "/nonexistent", "", "", 1},
+      {"no entry", std::nullopt, "", "", "", 1},
+  };
+  const bool rootConfigBefore = fs::exists("/.config/Tarvelsicht");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    fs::remove_all(pwHome);
+    fs::create_directories(pwHome);
+    SetEnv("HOME", c.HomeVariable);
+    SetEnv("XDG_CONFIG_HOME", std::nullopt);
+    SetEnv("XDG_DOCUMENTS_DIR", std::nullopt);
+    PasswordHome = c.PasswordEntry;
+
+    Init_DataDirs();
+    EXPECT_EQ(SettingsDir, c.SettingsDirExpected);
+    EXPECT_EQ(PictureDir, c.PictureDirExpected);
+    EXPECT_EQ(DirError, c.DirErrorExpected);
+    if (!SettingsDir.empty()) {
+      EXPECT_TRUE(fs::is_directory(SettingsDir));
+    }
+  }
+  EXPECT_FALSE(fs::exists(Root + "/nonexistent"));
+  EXPECT_EQ(fs::exists("/.config/Tarvelsicht"), rootConfigBefore);
+
+  // "$HOME" in user-dirs.dirs stands for the home the password database gave.
+  SetEnv("HOME", std::nullopt);
+  PasswordHome = pwHome;
+  fs::create_directories(pwHome + "/.config");
+  std::ofstream(pwHome + "/.config/user-dirs.dirs") << "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n";
+  EXPECT_EQ(Get_PersonalDir(), pwHome + "/Dokumente");
+}
+
+// The system's look-up reads the effective user's entry.
+TEST(PasswordDatabase, HomeOfTheEffectiveUser) {
+  const passwd* entry = getpwuid(geteuid());
+  EXPECT_EQ(tv::PasswordHomeFolder(), entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "");
 }
 
 // ----------------------------------------------------------- settings file --
@@ -403,6 +469,187 @@ TEST_F(SettingsRecord, WriteBackOnlyWhileTheFileExists) {
   fs::remove(name);
   EXPECT_FALSE(Save_Settings(1, 20, true, 10.0, 20.0));
   EXPECT_FALSE(fs::exists(name));
+}
+
+// ----------------------------------------------------- a failed write-back --
+
+// A full disk, a file-size limit or an end of the program in the middle of
+// the write: the previous file stays whole, the next start gets the previous
+// choices, and the error is raised. The limit applies in a child process that
+// ignores SIGXFSZ, so that the write fails with EFBIG instead of ending it.
+TEST_F(SettingsRecord, AFailedWriteLeavesThePreviousFileWhole) {
+  struct Case {
+    const char* Name;
+    rlim_t Limit;     // bytes the process may write into a file
+    bool FileBefore;  // a file of an earlier run exists (else the first start)
+    int ErrorCode;    // 0: the write succeeds
+  };
+  const std::vector<Case> cases = {
+      {"nothing fits", 0, true, EFBIG},
+      {"cut inside the stamp", 8, true, EFBIG},
+      {"cut inside the zone", 20, true, EFBIG},
+      {"one byte short", 47, true, EFBIG},
+      {"exactly fits", 48, true, 0},
+      {"first start, cut inside the zone", 20, false, EFBIG},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const std::string name = PrepareSettingsDir();
+    fs::remove(name);
+    Bytes before = RecordBytes(ChosenRecord());
+    before[18] = 0xAA;  // padding, kept by a rewrite
+    if (c.FileBefore) WriteBytes(name, before);
+
+    const int code = testing_child::RunInChild([&] {
+      std::signal(SIGXFSZ, SIG_IGN);
+      const rlimit limit{c.Limit, c.Limit};
+      if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 249;
+      return testing_child::ErrorCodeOf([&] {
+        Load_Settings();  // reads only, or writes the defaults of a first start
+        if (c.FileBefore && !Save_Settings(2, 5, false, 1.0, 2.0)) throw std::runtime_error("skipped");
+      });
+    });
+    EXPECT_EQ(code, c.ErrorCode);
+    EXPECT_FALSE(fs::exists(name + ".tmp"));
+
+    if (!c.FileBefore) {
+      EXPECT_FALSE(fs::exists(name));  // no short file; the next start writes the defaults
+      Load_Settings();
+      EXPECT_EQ(ReadBytes(name), DefaultFileBytes());
+      continue;
+    }
+    Settings_Type expected = ChosenRecord();
+    Bytes expectedBytes = before;
+    if (c.ErrorCode == 0) {
+      expected.Language = 2, expected.TZoneIndex = 5, expected.DST = 0, expected.nLat = 1.0, expected.eLon = 2.0;
+      expectedBytes = RecordBytes(expected);
+      expectedBytes[18] = 0xAA;
+    }
+    EXPECT_EQ(ReadBytes(name), expectedBytes);
+    Settings = Settings_Type{};
+    Load_Settings();
+    EXPECT_TRUE(Shown.empty());
+    ExpectFields(Settings, expected);
+  }
+}
+
+// What an interrupted write leaves beside the file (a temporary file of any
+// length or kind) is ignored by the start and replaced by the next write-back,
+// which never waits on it.
+TEST_F(SettingsRecord, LeftoversOfAnInterruptedWriteAreReplaced) {
+  struct Case {
+    const char* Name;
+    std::function<void(const std::string&)> Leave;
+  };
+  const std::vector<Case> cases = {
+      {"short temporary file", [](const std::string& temp) { WriteBytes(temp, Bytes(20, 0x11)); }},
+      {"FIFO as temporary file", [](const std::string& temp) { ASSERT_EQ(mkfifo(temp.c_str(), 0600), 0); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const std::string name = PrepareSettingsDir();
+    WriteBytes(name, RecordBytes(ChosenRecord()));
+    fs::remove(name + ".tmp");
+    c.Leave(name + ".tmp");
+
+    const int code = testing_child::RunInChild([&] {
+      return testing_child::ErrorCodeOf([&] {
+        Load_Settings();
+        if (Settings.TZoneIndex != 28) throw std::runtime_error("not loaded");
+        if (!Save_Settings(1, 16, true, 52.5, 13.25)) throw std::runtime_error("skipped");
+      });
+    }, 5);
+    EXPECT_EQ(code, testing_child::NothingRaised);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(name + ".tmp")));
+    Load_Settings();
+    EXPECT_EQ(Settings.TZoneIndex, 16);
+    EXPECT_EQ(Settings.nLat, 52.5);
+    EXPECT_EQ(ReadBytes(name).size(), 48u);
+  }
+}
+
+// A FIFO, a device or a folder under the settings file's name: the start-up
+// raises at once, without opening it for writing, and leaves it as it is.
+TEST_F(SettingsRecord, SpecialFilesInPlaceOfTheFileRaiseWithoutWaiting) {
+  struct Case {
+    const char* Name;
+    std::function<void(const std::string&)> Make;
+    int ErrorCode;
+    fs::file_type Kind;
+  };
+  const std::vector<Case> cases = {
+      {"FIFO", [](const std::string& n) { ASSERT_EQ(mkfifo(n.c_str(), 0600), 0); }, EINVAL, fs::file_type::fifo},
+      {"link to a device", [](const std::string& n) { fs::create_symlink("/dev/null", n); }, EINVAL,
+       fs::file_type::character},
+      {"folder", [](const std::string& n) { fs::create_directory(n); }, EISDIR, fs::file_type::directory},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const std::string name = PrepareSettingsDir();
+    fs::remove_all(name);
+    c.Make(name);
+
+    // A start-up that waits on the FIFO is ended by the alarm (EndedByAlarm).
+    const int code = testing_child::RunInChild([] { return testing_child::ErrorCodeOf(Load_Settings); }, 5);
+    EXPECT_EQ(code, c.ErrorCode);
+    EXPECT_EQ(fs::status(name).type(), c.Kind);
+    EXPECT_FALSE(fs::exists(name + ".tmp"));
+  }
+
+  // A file that became a FIFO during the run is no longer the settings file:
+  // the write-back skips it.
+  const std::string name = PrepareSettingsDir();
+  fs::remove_all(name);
+  Load_Settings();
+  fs::remove(name);
+  ASSERT_EQ(mkfifo(name.c_str(), 0600), 0);
+  const int code = testing_child::RunInChild([] { return Save_Settings(1, 2, false, 3.0, 4.0) ? 1 : 0; }, 5);
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(fs::status(name).type(), fs::file_type::fifo);
+}
+
+// The rewrite replaces the file a symbolic link leads to, keeping the link,
+// and the replacement keeps the permission bits of the file it replaces.
+TEST_F(SettingsRecord, RewriteKeepsALinkAndThePermissions) {
+  const std::string name = PrepareSettingsDir();
+  const std::string real = Root + "/kept-elsewhere.ini";
+  WriteBytes(real, RecordBytes(ChosenRecord()));
+  fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink(real, name);
+
+  Load_Settings();
+  ASSERT_TRUE(Save_Settings(2, 3, false, 4.5, 5.5));
+  EXPECT_TRUE(fs::is_symlink(name));
+  EXPECT_EQ(fs::status(real).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_FALSE(fs::exists(name + ".tmp"));
+  EXPECT_FALSE(fs::exists(real + ".tmp"));
+  Settings = Settings_Type{};
+  Load_Settings();
+  EXPECT_EQ(Settings.TZoneIndex, 3);
+  EXPECT_EQ(Settings.eLon, 5.5);
+}
+
+// A settings file the user may not write is not replaced behind his back,
+// although the folder would allow the rename: the write-back raises EACCES.
+TEST_F(SettingsRecord, ReadOnlyFileIsNotRewritten) {
+  const std::string name = PrepareSettingsDir();
+  const Bytes stored = RecordBytes(ChosenRecord());
+  WriteBytes(name, stored);
+  ASSERT_EQ(chmod(name.c_str(), 0444), 0);
+  for (const std::string& folder : {Root, Config}) ASSERT_EQ(chmod(folder.c_str(), 0755), 0);
+  ASSERT_EQ(chmod(SettingsDir.c_str(), 0777), 0);  // the folder is writable for everyone
+
+  const int code = testing_child::RunInChild([&] {
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return 248;
+    if (access(name.c_str(), W_OK) == 0) return 247;  // the file must really be read-only
+    return testing_child::ErrorCodeOf([] {
+      Load_Settings();
+      Save_Settings(2, 3, false, 4.5, 5.5);
+    });
+  });
+  EXPECT_EQ(code, EACCES);
+  EXPECT_EQ(ReadBytes(name), stored);
+  EXPECT_FALSE(fs::exists(name + ".tmp"));
 }
 
 TEST(VersionStampOf, FirstSixteenWholeCharacters) {

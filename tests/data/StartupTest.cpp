@@ -190,4 +190,20 @@ TEST_F(DataStartup, SettingsErrorShowsApplicationErrorAndEndsWithOne) {
   EXPECT_EQ(fs::exists("/Tarvelsicht"), before);
 }
 
+// A session without HOME (started by a service manager, say): the home comes
+// from the password database, and the program starts as usual.
+TEST_F(DataStartup, WithoutHomeTheStartUpUsesThePasswordDatabase) {
+  PasswordHome = Root + "/pw-home";
+  fs::create_directories(PasswordHome);
+  SetEnv("HOME", std::nullopt);
+  SetEnv("XDG_CONFIG_HOME", std::nullopt);
+  SetEnv("XDG_DOCUMENTS_DIR", std::nullopt);
+
+  EXPECT_EQ(Run(), 0);
+  EXPECT_TRUE(MainRan);
+  EXPECT_TRUE(ErrorBoxes.empty());
+  EXPECT_EQ(ReadBytes(PasswordHome + "/.config/Tarvelsicht/Tarvelsicht.ini"), DefaultFileBytes());
+  EXPECT_TRUE(fs::is_directory(PasswordHome + "/Documents/Tarvelsicht"));
+}
+
 }  // namespace

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "data/FileVersionInfo.h"
 #include "platform/Folders.h"
@@ -192,6 +196,75 @@ TEST(FileVersionInfo, SubBlockPaths) {
   EXPECT_FALSE(VerQueryValue(block, "\\StringFileInfo\\080904E4\\Comments", value));
   EXPECT_FALSE(VerQueryValue(block, "\\StringFileInfo\\080904E4", value));
   EXPECT_EQ(value.Text, nullptr);
+}
+
+// The file system's library with a stand-in for the running program: the name
+// the system reports for it and a path that reaches its file.
+class StandInLibrary : public TFileSystemVersionLibrary {
+ public:
+  std::string Name, Image;
+
+ protected:
+  std::string OwnFileName() const override { return Name; }
+  std::string OwnImagePath() const override { return Image; }
+};
+
+// The running program's own file carries its version block however its file
+// may be reached: execute-only (its bytes cannot be read), deleted, or known
+// only by the link /proc/self/exe. The stand-in is no ELF file, so a reader
+// that looked at its bytes would take it for a plain "File".
+TEST(FileVersionInfo, TheRunningProgramIsKnownWithoutReadingItsBytes) {
+  char pattern[] = "/tmp/tarvelsicht-version-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  const std::string folder = pattern;
+  const std::string image = folder + "/tarvelsicht";
+  const std::string other = folder + "/other";
+  std::ofstream(image) << "no ELF signature";
+  std::ofstream(other) << "no ELF signature";
+  std::filesystem::create_hard_link(image, folder + "/second-name");
+  std::filesystem::permissions(image, std::filesystem::perms::owner_exec | std::filesystem::perms::group_exec |
+                                          std::filesystem::perms::others_exec);  // mode 0111
+
+  struct Case {
+    const char* Name;
+    std::string OwnName, OwnImage, Asked;
+    bool Own;
+    const char* FileType;  // for another file
+  };
+  const std::vector<Case> cases = {
+      {"execute-only file", image, image, image, true, ""},
+      {"another name of the same file", image, image, folder + "/second-name", true, ""},
+      {"deleted file", folder + "/gone (deleted)", image, folder + "/gone (deleted)", true, ""},
+      {"name not resolved", "/proc/self/exe", "", "/proc/self/exe", true, ""},
+      {"another file", image, image, other, false, "File"},
+      {"a folder", image, image, folder, false, "File folder"},
+      {"a missing file", image, image, folder + "/missing", false, ""},
+      {"no name", image, image, "", false, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    StandInLibrary library;
+    library.Name = c.OwnName;
+    library.Image = c.OwnImage;
+    EXPECT_EQ(library.IsOwnFile(c.Asked), c.Own);
+    const TFileVersionInfo info = Read_FileVersionInfo(c.Asked, library);
+    if (c.Own) {
+      EXPECT_EQ(info.FileType, "Application");
+      EXPECT_EQ(info.FileVersion, "1.34.0.0");
+      EXPECT_EQ(info.ProductVersion, "1.0.0.0");
+      EXPECT_EQ(info.FileFunction, "Application");
+    } else {
+      EXPECT_EQ(info.FileType, c.FileType);
+      ExpectNoStrings(info);
+      EXPECT_EQ(info.FileFunction, "");
+    }
+  }
+  std::error_code ec;
+  std::filesystem::remove_all(folder, ec);
+
+  // The system's library knows the running program by its link as well.
+  EXPECT_EQ(Read_FileVersionInfo("/proc/self/exe").FileVersion, "1.34.0.0");
+  EXPECT_FALSE(tv::ExeFileName().empty());
 }
 
 }  // namespace
