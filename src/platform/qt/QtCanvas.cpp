@@ -6,6 +6,7 @@
 
 #include "platform/Errors.h"
 #include "platform/qt/Halftone.h"
+#include "platform/qt/WideStroke.h"
 
 namespace tv {
 
@@ -157,6 +158,11 @@ void TQtCanvas::WideSegment(QPointF A, QPointF B) {
     // Far ends: cut the segment at the margin around the surface; what is cut
     // away (an end with its cap) lies outside the surface anyway.
     if (!ClipSegment(A, B, box)) return;
+  }
+  TPixelTarget target;
+  if (Pen.Width <= TWideSegment::MaxExactWidth && DirectTarget(target)) {
+    PaintWideSegment(target, TWideSegment(A.x(), A.y(), B.x(), B.y(), Pen.Width), ToQRgb(Pen.Color));
+    return;
   }
   QPen pen(ToQColor(Pen.Color));
   pen.setWidth(Pen.Width);

@@ -4,9 +4,9 @@
 // long as the window; text can be measured with no painter attached. Shapes
 // are never antialiased; text is antialiased only when AntialiasText is set.
 //
-// On a 32-bit QImage painted without a transform, one-pixel lines and small
-// ellipses are written straight into the picture's rows (the same pixels the
-// painter would paint); this assumes that, while attached, the painter's clip
+// On a 32-bit QImage painted without a transform, lines up to four pixels wide
+// and small ellipses are written straight into the picture's rows (the pixels
+// the painter would paint); this assumes that, while attached, the painter's clip
 // is changed only through this canvas.
 #pragma once
 
@@ -21,6 +21,7 @@
 
 #include "platform/canvas/Canvas.h"
 #include "platform/qt/PixelTarget.h"
+#include "platform/qt/WideStroke.h"
 
 namespace tv {
 
