@@ -1,9 +1,10 @@
-// On a picture the canvas writes lines and small ellipses straight into the
-// rows; on any other device (here a pixmap) everything goes through the
+// On a picture the canvas writes lines, small ellipses and texts straight into
+// the rows; on any other device (here a pixmap) everything goes through the
 // painter. Both must give the same pixels, with and without a clip.
 #include <QPixmap>
 #include <functional>
 #include <random>
+#include <vector>
 
 #include "CanvasTestUtil.h"
 
@@ -24,6 +25,7 @@ QImage PaintedByPainter(const TScene& Scene) {
   {
     QPainter painter(&pixmap);
     TQtCanvas canvas(&painter);
+    canvas.AntialiasText = false;  // as on a bitmap
     Scene(canvas);
   }
   return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
@@ -124,6 +126,40 @@ void WideLines(TCanvas& C) {
   C.LineTo(150, 60);
 }
 
+// Texts with a clear brush, straight and turned, some cut by the edges.
+// Painted texts are kept per font, turn and text: the same text comes again
+// with one thing changed at a time, and the whole set twice, in another colour.
+void Texts(TCanvas& C) {
+  C.Brush.Style = TBrushStyle::bsClear;
+  const std::function<void(TFont&)> changes[] = {
+      [](TFont&) {},
+      [](TFont& F) { F.Escapement = 900; },
+      [](TFont& F) { F.Escapement = -900; },
+      [](TFont& F) { F.Escapement = 330; },
+      [](TFont& F) { F.Escapement = 2151; },
+      [](TFont& F) { F.SetSize(14); },
+      [](TFont& F) { F.Height = 16; },  // a cell height, not a character height
+      [](TFont& F) { F.Bold = true; },
+      [](TFont& F) { F.Italic = true; },
+      [](TFont& F) { F.Underline = true; },
+      [](TFont& F) { F.Name = "Courier New"; },
+  };
+  int k = 0;
+  for (TColor color : {Red, Green}) {
+    for (const auto& change : changes) {
+      C.Font = TFont();
+      C.Font.SetSize(11);
+      C.Font.Color = color;
+      change(C.Font);
+      C.TextOut((k * 47) % (Side + 40) - 30, (k * 61) % (Side + 40) - 20, "Sgr fg");
+      ++k;
+    }
+  }
+  C.Font = TFont();
+  C.Font.Color = Blue;
+  C.TextOut(-8, Side - 14, "\xC2\xA9 2026 W");  // UTF-8, across two edges
+}
+
 TEST_F(QtCanvasTest, DirectPixelsMatchThePainterPixelForPixel) {
   // A clip of two boxes and a ring between them.
   const TRegion ring =
@@ -139,6 +175,8 @@ TEST_F(QtCanvasTest, DirectPixelsMatchThePainterPixelForPixel) {
       {"ellipses in a clip", [&](TCanvas& C) { C.SelectClipRegion(clip); Ellipses(C); }},
       {"lines in a clip", [&](TCanvas& C) { C.SelectClipRegion(clip); Lines(C); }},
       {"wide lines", WideLines},
+      {"texts", Texts},
+      {"texts in a clip", [&](TCanvas& C) { C.SelectClipRegion(clip); Texts(C); }},
       {"wide lines in a clip", [&](TCanvas& C) { C.SelectClipRegion(clip); WideLines(C); }},
       {"empty clip", [&](TCanvas& C) { C.SelectClipRegion(TRegion()); Ellipses(C); Lines(C); WideLines(C); }},
       {"clip removed", [&](TCanvas& C) { C.SelectClipRegion(clip); C.RemoveClipRegion(); Ellipses(C); Lines(C); }},
@@ -210,6 +248,39 @@ TEST_F(QtCanvasTest, WideSegmentsMatchThePainterAtEveryAngle) {
     EXPECT_GT(painterPixels, 2500 * width * 6) << "width " << width;
     EXPECT_LE(differing * 20000, painterPixels) << "width " << width << ": " << differing << " differing pixels";
   }
+}
+
+TEST_F(QtCanvasTest, KnownTextWidthsFollowTheFont) {
+  // Widths are kept per font and text: one canvas measuring the same text
+  // through a series of fonts must agree with a fresh canvas for each.
+  struct Row {
+    const char* Name;
+    TFont Font;
+  };
+  std::vector<Row> rows(6);
+  rows[0].Name = "8 points";
+  rows[1] = {"14 points", rows[0].Font};
+  rows[1].Font.SetSize(14);
+  rows[2] = {"bold", rows[0].Font};
+  rows[2].Font.Bold = true;
+  rows[3] = {"cell height", rows[0].Font};
+  rows[3].Font.Height = 20;
+  rows[4] = {"other face", rows[0].Font};
+  rows[4].Font.Name = "Courier New";
+  rows[5] = {"turned", rows[0].Font};
+  rows[5].Font.Escapement = 450;  // measured unturned: as 8 points
+  TBitmap shared(20, 20);
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const Row& r : rows) {
+      TBitmap fresh(20, 20);
+      fresh.Canvas().Font = r.Font;
+      shared.Canvas().Font = r.Font;
+      EXPECT_EQ(shared.Canvas().TextWidth("Sgr fg"), fresh.Canvas().TextWidth("Sgr fg")) << r.Name;
+      shared.Canvas().TextOut(3, 4, "Sgr fg");
+      EXPECT_EQ(shared.Canvas().PenPos(), (TPoint{3 + fresh.Canvas().TextWidth("Sgr fg"), 4})) << r.Name;
+    }
+  }
+  EXPECT_NE(shared.Canvas().TextWidth("Sgr fg"), shared.Canvas().TextWidth("Sgr fgg"));
 }
 
 TEST_F(QtCanvasTest, LinesBetweenFarCornersCrossTheSurface) {

@@ -128,6 +128,9 @@ const QFont& TQtCanvas::QtFont() {
   Metrics_.emplace(f);
   FontKey_ = key;
   FontKeyAntialias_ = AntialiasText;
+  FontKeyText_ = key.Name + '\x1f' + std::to_string(key.Height) + '\x1f' + std::to_string(key.Bold) +
+                 std::to_string(key.Italic) + std::to_string(key.Underline) + std::to_string(key.Charset) +
+                 std::to_string(static_cast<int>(key.Pitch)) + std::to_string(AntialiasText);
   return QtFont_;
 }
 
@@ -137,7 +140,16 @@ const QFontMetrics& TQtCanvas::Metrics() {
 }
 
 std::int32_t TQtCanvas::TextWidth(std::string_view Text) {
-  return Metrics().horizontalAdvance(QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size())));
+  QtFont();
+  TextKey_.assign(FontKeyText_);
+  TextKey_ += '\x1e';
+  TextKey_.append(Text);
+  if (const auto known = TextWidths_.find(TextKey_); known != TextWidths_.end()) return known->second;
+  const std::int32_t w =
+      Metrics().horizontalAdvance(QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size())));
+  if (TextWidths_.size() >= MaxCachedTexts) TextWidths_.clear();
+  TextWidths_.emplace(TextKey_, w);
+  return w;
 }
 
 std::int32_t TQtCanvas::TextHeight(std::string_view) { return Metrics().height(); }
@@ -458,14 +470,16 @@ void TQtCanvas::FillRect(const TRect& R) {
 // --- Text -------------------------------------------------------------------------
 
 void TQtCanvas::DrawText(std::int32_t X, std::int32_t Y, std::string_view Text, const TRect* Clip) {
-  const QString s = QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size()));
+  const int w = TextWidth(Text);
   const QFontMetrics& fm = Metrics();
-  const int w = fm.horizontalAdvance(s);
   const int h = fm.height();
   // A text whose turned cell cannot reach the surface is skipped.
   const QRect dev = DeviceRect();
   const double reach = static_cast<double>(w) + h;
   if (X + reach < dev.left() || X - reach > dev.right() || Y + reach < dev.top() || Y - reach > dev.bottom()) return;
+  if (Clip == nullptr && Brush.Style == TBrushStyle::bsClear && StampText(X, Y, Text)) return;
+
+  const QString s = QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size()));
 
   Painter_->save();
   Painter_->setRenderHint(QPainter::TextAntialiasing, AntialiasText);
@@ -487,6 +501,84 @@ void TQtCanvas::DrawText(std::int32_t X, std::int32_t Y, std::string_view Text, 
   Painter_->setPen(ToQColor(Font.Color));
   Painter_->drawText(QPoint(0, fm.ascent()), s);
   Painter_->restore();
+}
+
+bool TQtCanvas::StampText(std::int32_t X, std::int32_t Y, std::string_view Text) {
+  if (AntialiasText) return false;  // coverage would need the painter's blending
+  TPixelTarget target;
+  if (!DirectTarget(target)) return false;
+  QtFont();
+  TextKey_.assign(FontKeyText_);
+  TextKey_ += '\x1f';
+  TextKey_ += std::to_string(Font.Escapement);
+  TextKey_ += '\x1e';
+  TextKey_.append(Text);
+  auto shape = TextShapes_.find(TextKey_);
+  if (shape == TextShapes_.end()) {
+    // Paint the text once through Qt as the painter path does, in a telltale
+    // colour, on a scratch picture holding its turned cell with a margin
+    // for glyphs that reach beyond the cell.
+    const QString s = QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size()));
+    const QFontMetrics& fm = Metrics();
+    QTransform turn;
+    if (Font.Escapement != 0) turn.rotate(-Font.Escapement / 10.0);
+    const QRectF cell = turn.mapRect(QRectF(0, 0, std::max(fm.horizontalAdvance(s), 0), fm.height()));
+    const int margin = fm.height() + 4;
+    const int left = static_cast<int>(std::floor(cell.left())) - margin;
+    const int top = static_cast<int>(std::floor(cell.top())) - margin;
+    const int width = static_cast<int>(std::ceil(cell.right())) + margin - left;
+    const int height = static_cast<int>(std::ceil(cell.bottom())) + margin - top;
+    if (TextScratch_.width() < width || TextScratch_.height() < height)
+      TextScratch_ = QImage(std::max(width, TextScratch_.width()), std::max(height, TextScratch_.height()),
+                            QImage::Format_RGB32);
+    constexpr QRgb background = 0xFF000000u, mark = 0xFFFF00FFu;
+    for (int y = 0; y < height; ++y) {
+      auto* row = reinterpret_cast<QRgb*>(TextScratch_.scanLine(y));
+      std::fill(row, row + width, background);
+    }
+    {
+      QPainter p(&TextScratch_);
+      p.setClipRect(0, 0, width, height);
+      p.setRenderHint(QPainter::Antialiasing, false);
+      p.setRenderHint(QPainter::TextAntialiasing, false);
+      p.translate(-left, -top);
+      if (Font.Escapement != 0) p.rotate(-Font.Escapement / 10.0);
+      p.setFont(QtFont());
+      p.setPen(QColor(mark));
+      p.drawText(QPoint(0, fm.ascent()), s);
+    }
+    TTextShape made;
+    made.Stampable = true;
+    for (int y = 0; y < height && made.Stampable; ++y) {
+      const auto* row = reinterpret_cast<const QRgb*>(TextScratch_.constScanLine(y));
+      for (int x = 0; x < width;) {
+        if (row[x] == background) {
+          ++x;
+          continue;
+        }
+        int end = x;
+        while (end < width && row[end] == mark) ++end;
+        // Another colour (partial coverage) or a pixel on the scratch's edge:
+        // this text stays with the painter.
+        if (end == x || x == 0 || end == width || y == 0 || y == height - 1) {
+          made.Stampable = false;
+          break;
+        }
+        made.Runs.push_back({y + top, x + left, end + left});
+        x = end;
+      }
+    }
+    if (!made.Stampable) made.Runs.clear();
+    if (TextShapes_.size() >= MaxCachedTexts) TextShapes_.clear();
+    shape = TextShapes_.emplace(TextKey_, std::move(made)).first;
+  }
+  if (!shape->second.Stampable) return false;
+  const QRgb color = ToQRgb(Font.Color);
+  for (const TTextRun& run : shape->second.Runs) {
+    target.FillSpan(static_cast<std::int64_t>(Y) + run.Dy, static_cast<std::int64_t>(X) + run.X0,
+                    static_cast<std::int64_t>(X) + run.X1, color);
+  }
+  return true;
 }
 
 void TQtCanvas::TextOut(std::int32_t X, std::int32_t Y, std::string_view Text) {

@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -72,6 +73,9 @@ class TQtCanvas : public TCanvas {
   // device and the selected clip; false when the painter's state does not
   // allow them (then everything goes through the painter).
   bool DirectTarget(TPixelTarget& Target);
+  // Paints Text from the text shape cache (non-antialiased text with a clear
+  // brush, no clip rectangle); false when the cache does not apply.
+  bool StampText(std::int32_t X, std::int32_t Y, std::string_view Text);
   // Paints the ellipse in the box of W x H pixels (1 .. MaxStampSide each) at
   // (L, T) from the shape cache; false when the cache does not apply.
   bool StampEllipse(std::int32_t L, std::int32_t T, std::int32_t W, std::int32_t H);
@@ -85,6 +89,24 @@ class TQtCanvas : public TCanvas {
   bool FontKeyAntialias_ = true;
   QFont QtFont_;
   std::optional<QFontMetrics> Metrics_;
+  std::string FontKeyText_;  // FontKey_ and the antialiasing as a cache key
+
+  // Text widths and the pixels of painted texts, by font (and escapement)
+  // and text. Shaping and turned glyphs cost the painter several
+  // microseconds a text; a chart paints the same hundred labels again and
+  // again. Each cache is emptied when it reaches MaxCachedTexts entries.
+  struct TTextRun {
+    std::int32_t Dy, X0, X1;  // row and columns X0 .. X1-1 from the reference point
+  };
+  struct TTextShape {
+    bool Stampable = false;  // false: the painter paints more than one colour
+    std::vector<TTextRun> Runs;
+  };
+  static constexpr std::size_t MaxCachedTexts = 4096;
+  std::unordered_map<std::string, std::int32_t> TextWidths_;
+  std::unordered_map<std::string, TTextShape> TextShapes_;
+  std::string TextKey_;  // scratch
+  QImage TextScratch_;
 
   // Dotted lines continue their pattern along a chain of LineTo calls:
   // the pixel count since the chain began, modulo 6.
