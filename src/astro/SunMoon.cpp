@@ -53,21 +53,23 @@ void Moon_Ecliptic(double JD, double& Lambda, double& Beta, double& Dist) {
   const long double Mp = PosMod(static_cast<double>(134.9633964L + 477198.8675055L * T), 360);
   const long double F = PosMod(static_cast<double>(93.272095L + 483202.0175233L * T), 360);
 
-  auto argument = [&](int d, int m, int mp, int f) -> long double {
+  // The arguments are rounded to double radians, and their sines and cosines
+  // taken in double precision: the path layer runs this 86 times per redraw.
+  auto argument = [&](int d, int m, int mp, int f) -> double {
     return ToRadians(d * D + m * M + mp * Mp + f * F);
   };
 
   double SL = 0;  // degrees
   double SR = 0;  // km
   for (const MoonLonDistTerm& t : MoonLonDistTerms) {
-    const long double a = argument(t.D, t.M, t.Mp, t.F);
+    const double a = argument(t.D, t.M, t.Mp, t.F);
     const long double cL = t.TimesE ? t.Lon * E : t.Lon;
     SL = static_cast<double>(SL + cL * std::sin(a));
     if (t.HasDist) SR = static_cast<double>(SR + t.Dist * std::cos(a));
   }
   double SB = 0;  // degrees
   for (const MoonLatTerm& t : MoonLatTerms) {
-    const long double a = argument(t.D, t.M, t.Mp, t.F);
+    const double a = argument(t.D, t.M, t.Mp, t.F);
     const long double cB = t.TimesE ? t.Lat * E : t.Lat;
     SB = static_cast<double>(SB + cB * std::sin(a));
   }
