@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <functional>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "CanvasTestUtil.h"
@@ -128,7 +129,8 @@ void WideLines(TCanvas& C) {
 
 // Texts with a clear brush, straight and turned, some cut by the edges.
 // Painted texts are kept per font, turn and text: the same text comes again
-// with one thing changed at a time, and the whole set twice, in another colour.
+// with one thing changed at a time, and the whole set three times, in another
+// colour each time.
 void Texts(TCanvas& C) {
   C.Brush.Style = TBrushStyle::bsClear;
   const std::function<void(TFont&)> changes[] = {
@@ -145,7 +147,7 @@ void Texts(TCanvas& C) {
       [](TFont& F) { F.Name = "Courier New"; },
   };
   int k = 0;
-  for (TColor color : {Red, Green}) {
+  for (TColor color : {Red, Green, Blue}) {
     for (const auto& change : changes) {
       C.Font = TFont();
       C.Font.SetSize(11);
@@ -177,6 +179,18 @@ TEST_F(QtCanvasTest, DirectPixelsMatchThePainterPixelForPixel) {
       {"wide lines", WideLines},
       {"texts", Texts},
       {"texts in a clip", [&](TCanvas& C) { C.SelectClipRegion(clip); Texts(C); }},
+      {"more texts than are kept",
+       [&](TCanvas& C) {
+         C.Brush.Style = TBrushStyle::bsClear;
+         C.Font.SetSize(6);
+         for (int round = 0; round < 2; ++round) {
+           for (int i = 0; i < 5000; i += round == 0 ? 1 : 97) {
+             C.Font.Color = i % 2 ? Red : Green;
+             C.Font.Escapement = (i % 7) * 450;
+             C.TextOut((i * 37) % Side, (i * 11) % Side, std::to_string(i));
+           }
+         }
+       }},
       {"wide lines in a clip", [&](TCanvas& C) { C.SelectClipRegion(clip); WideLines(C); }},
       {"empty clip", [&](TCanvas& C) { C.SelectClipRegion(TRegion()); Ellipses(C); Lines(C); WideLines(C); }},
       {"clip removed", [&](TCanvas& C) { C.SelectClipRegion(clip); C.RemoveClipRegion(); Ellipses(C); Lines(C); }},

@@ -398,6 +398,7 @@ bool TQtCanvas::StampEllipse(std::int32_t L, std::int32_t T, std::int32_t W, std
         x = end;
       }
     }
+    if (EllipseShapes_.size() >= MaxEllipseShapes) EllipseShapes_.clear();
     shape = EllipseShapes_.emplace(key, std::move(runs)).first;
   }
   const QRgb penColor = ToQRgb(Pen.Color);
@@ -507,7 +508,7 @@ bool TQtCanvas::StampText(std::int32_t X, std::int32_t Y, std::string_view Text)
   if (AntialiasText) return false;  // coverage would need the painter's blending
   TPixelTarget target;
   if (!DirectTarget(target)) return false;
-  QtFont();
+  const std::int32_t textWidth = TextWidth(Text);  // also brings QtFont_ up to date
   TextKey_.assign(FontKeyText_);
   TextKey_ += '\x1f';
   TextKey_ += std::to_string(Font.Escapement);
@@ -515,15 +516,15 @@ bool TQtCanvas::StampText(std::int32_t X, std::int32_t Y, std::string_view Text)
   TextKey_.append(Text);
   auto shape = TextShapes_.find(TextKey_);
   if (shape == TextShapes_.end()) {
-    // Paint the text once through Qt as the painter path does, in a telltale
-    // colour, on a scratch picture holding its turned cell with a margin
-    // for glyphs that reach beyond the cell.
+    // Paint it once through Qt as the painter path does, in a telltale
+    // colour, on a scratch picture holding its turned cell with a margin for
+    // glyphs that reach beyond the cell.
     const QString s = QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size()));
     const QFontMetrics& fm = Metrics();
     QTransform turn;
     if (Font.Escapement != 0) turn.rotate(-Font.Escapement / 10.0);
-    const QRectF cell = turn.mapRect(QRectF(0, 0, std::max(fm.horizontalAdvance(s), 0), fm.height()));
-    const int margin = fm.height() + 4;
+    const QRectF cell = turn.mapRect(QRectF(0, 0, std::max(textWidth, 0), fm.height()));
+    const int margin = fm.height() / 4 + 3;
     const int left = static_cast<int>(std::floor(cell.left())) - margin;
     const int top = static_cast<int>(std::floor(cell.top())) - margin;
     const int width = static_cast<int>(std::ceil(cell.right())) + margin - left;
@@ -551,25 +552,30 @@ bool TQtCanvas::StampText(std::int32_t X, std::int32_t Y, std::string_view Text)
     made.Stampable = true;
     for (int y = 0; y < height && made.Stampable; ++y) {
       const auto* row = reinterpret_cast<const QRgb*>(TextScratch_.constScanLine(y));
-      for (int x = 0; x < width;) {
-        if (row[x] == background) {
-          ++x;
-          continue;
-        }
-        int end = x;
-        while (end < width && row[end] == mark) ++end;
+      const QRgb* const rowEnd = row + width;
+      for (const QRgb* p = row; p < rowEnd;) {
+        while (p < rowEnd && *p == background) ++p;
+        if (p == rowEnd) break;
+        const QRgb* end = p;
+        while (end < rowEnd && *end == mark) ++end;
         // Another colour (partial coverage) or a pixel on the scratch's edge:
         // this text stays with the painter.
-        if (end == x || x == 0 || end == width || y == 0 || y == height - 1) {
+        if (end == p || p == row || end == rowEnd || y == 0 || y == height - 1) {
           made.Stampable = false;
           break;
         }
-        made.Runs.push_back({y + top, x + left, end + left});
-        x = end;
+        made.Runs.push_back({y + top, static_cast<std::int32_t>(p - row) + left,
+                             static_cast<std::int32_t>(end - row) + left});
+        p = end;
       }
     }
     if (!made.Stampable) made.Runs.clear();
-    if (TextShapes_.size() >= MaxCachedTexts) TextShapes_.clear();
+    made.Runs.shrink_to_fit();
+    if (TextShapes_.size() >= MaxCachedTexts || TextRuns_ + made.Runs.size() > MaxTextRuns) {
+      TextShapes_.clear();
+      TextRuns_ = 0;
+    }
+    TextRuns_ += made.Runs.size();
     shape = TextShapes_.emplace(TextKey_, std::move(made)).first;
   }
   if (!shape->second.Stampable) return false;

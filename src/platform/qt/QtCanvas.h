@@ -94,7 +94,8 @@ class TQtCanvas : public TCanvas {
   // Text widths and the pixels of painted texts, by font (and escapement)
   // and text. Shaping and turned glyphs cost the painter several
   // microseconds a text; a chart paints the same hundred labels again and
-  // again. Each cache is emptied when it reaches MaxCachedTexts entries.
+  // again. Each cache is emptied when it reaches MaxCachedTexts entries, the
+  // pixels also when they pass MaxTextRuns runs.
   struct TTextRun {
     std::int32_t Dy, X0, X1;  // row and columns X0 .. X1-1 from the reference point
   };
@@ -103,8 +104,10 @@ class TQtCanvas : public TCanvas {
     std::vector<TTextRun> Runs;
   };
   static constexpr std::size_t MaxCachedTexts = 4096;
+  static constexpr std::size_t MaxTextRuns = std::size_t{1} << 18;
   std::unordered_map<std::string, std::int32_t> TextWidths_;
   std::unordered_map<std::string, TTextShape> TextShapes_;
+  std::size_t TextRuns_ = 0;  // runs held in TextShapes_
   std::string TextKey_;  // scratch
   QImage TextScratch_;
 
@@ -122,12 +125,14 @@ class TQtCanvas : public TCanvas {
 
   // The pixels the painter paints for an ellipse with a one-pixel solid or no
   // pen in a box of up to MaxStampSide pixels a side, as runs relative to the
-  // box's top-left corner; keyed by size, pen and brush kind.
+  // box's top-left corner; keyed by size, pen and brush kind, emptied when it
+  // reaches MaxEllipseShapes entries.
   struct TShapeRun {
     std::int16_t Dy, X0, X1;  // row, columns X0 .. X1-1
     bool Pen;                 // pen colour, else brush colour
   };
   static constexpr int MaxStampSide = 64;
+  static constexpr std::size_t MaxEllipseShapes = 1024;
   std::unordered_map<std::uint32_t, std::vector<TShapeRun>> EllipseShapes_;
 };
 
