@@ -39,11 +39,12 @@ QImage PaintedDirectly(const TScene& Scene) {
   return bitmap.Image().copy();
 }
 
-// Number of differing pixels, with the first few described in Where.
-int Differences(const QImage& A, const QImage& B, std::string& Where) {
+// Number of differing pixels in the top-left Size x Size, with the first few
+// described in Where.
+int Differences(const QImage& A, const QImage& B, std::string& Where, int Size = Side) {
   int n = 0;
-  for (int y = 0; y < Side; ++y)
-    for (int x = 0; x < Side; ++x)
+  for (int y = 0; y < Size; ++y)
+    for (int x = 0; x < Size; ++x)
       if ((A.pixel(x, y) & 0xFFFFFF) != (B.pixel(x, y) & 0xFFFFFF) && ++n <= 5)
         Where += " (" + std::to_string(x) + "," + std::to_string(y) + ")";
   return n;
@@ -262,6 +263,49 @@ TEST_F(QtCanvasTest, WideSegmentsMatchThePainterAtEveryAngle) {
     EXPECT_GT(painterPixels, 2500 * width * 6) << "width " << width;
     EXPECT_LE(differing * 20000, painterPixels) << "width " << width << ": " << differing << " differing pixels";
   }
+}
+
+TEST_F(QtCanvasTest, TurnedLabelsMatchThePainterAtEveryDegree) {
+  // Labels as the chart turns them, each on its own surface, from the first
+  // painting on (which already comes from the kept pixels).
+  constexpr int Surface = 96;
+  const char* texts[] = {"UMa", "Cyg", "Sgr", "CrB"};
+  int compared = 0, differing = 0;
+  std::string where;
+  for (int points : {18, 24}) {
+    for (int angle = 0; angle < 360; ++angle) {
+      const char* text = texts[angle % 4];
+      const TScene label = [&](TCanvas& C) {
+        C.Brush.Style = TBrushStyle::bsClear;
+        C.Font.Bold = true;
+        C.Font.SetSize(points);
+        C.Font.Color = 0xB0C020;  // the labels' colour
+        C.Font.Escapement = angle * 10;
+        C.TextOut(Surface / 2, Surface / 2, text);
+      };
+      QPixmap pixmap(Surface, Surface);
+      pixmap.fill(Qt::black);
+      {
+        QPainter painter(&pixmap);
+        TQtCanvas canvas(&painter);
+        canvas.AntialiasText = false;
+        label(canvas);
+      }
+      const QImage byPainter = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+      TBitmap direct(Surface, Surface);
+      label(direct.Canvas());
+      std::string unused;
+      const int n = Differences(byPainter, direct.Image(), unused, Surface);
+      if (n > 0 && differing++ < 5) {
+        where += ' ';
+        where += text;
+        where += '@';
+        where += std::to_string(angle);
+      }
+      ++compared;
+    }
+  }
+  EXPECT_EQ(differing, 0) << "of " << compared << " labels:" << where;
 }
 
 TEST_F(QtCanvasTest, KnownTextWidthsFollowTheFont) {

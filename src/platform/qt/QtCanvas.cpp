@@ -361,9 +361,9 @@ bool TQtCanvas::StampEllipse(std::int32_t L, std::int32_t T, std::int32_t W, std
     // Paint the shape once through Qt, exactly as the painter path below
     // would, in two telltale colours with a margin round the box.
     constexpr int margin = 2;
-    constexpr QRgb penMark = 0xFFFF0000u, brushMark = 0xFF00FF00u;
+    constexpr QRgb background = 0xFF000000u, penMark = 0xFFFF0000u, brushMark = 0xFF00FF00u;
     QImage scratch(W + 2 * margin, H + 2 * margin, QImage::Format_RGB32);
-    scratch.fill(0);
+    scratch.fill(background);
     {
       QPainter p(&scratch);
       p.setRenderHint(QPainter::Antialiasing, false);
@@ -388,7 +388,7 @@ bool TQtCanvas::StampEllipse(std::int32_t L, std::int32_t T, std::int32_t W, std
         const QRgb c = row[x];
         int end = x + 1;
         while (end < scratch.width() && row[end] == c) ++end;
-        if (c != 0xFF000000u) {
+        if (c != background) {
           // Anything on the margin's outer ring means the margin was too
           // small; such a shape stays with the painter.
           if (x == 0 || end == scratch.width() || y == 0 || y == scratch.height() - 1) return false;
@@ -517,14 +517,16 @@ bool TQtCanvas::StampText(std::int32_t X, std::int32_t Y, std::string_view Text)
   auto shape = TextShapes_.find(TextKey_);
   if (shape == TextShapes_.end()) {
     // Paint it once through Qt as the painter path does, in a telltale
-    // colour, on a scratch picture holding its turned cell with a margin for
-    // glyphs that reach beyond the cell.
+    // colour, on a scratch picture holding its turned cell and ink with a
+    // margin: the painter places glyphs that it must cut at an edge
+    // differently, so every glyph has to lie well inside.
     const QString s = QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size()));
     const QFontMetrics& fm = Metrics();
     QTransform turn;
     if (Font.Escapement != 0) turn.rotate(-Font.Escapement / 10.0);
-    const QRectF cell = turn.mapRect(QRectF(0, 0, std::max(textWidth, 0), fm.height()));
-    const int margin = fm.height() / 4 + 3;
+    const QRectF ink = QRectF(fm.boundingRect(s)).translated(0, fm.ascent());
+    const QRectF cell = turn.mapRect(QRectF(0, 0, std::max(textWidth, 0), fm.height()) | ink);
+    const int margin = std::max(fm.height() / 4, 4) + 4;
     const int left = static_cast<int>(std::floor(cell.left())) - margin;
     const int top = static_cast<int>(std::floor(cell.top())) - margin;
     const int width = static_cast<int>(std::ceil(cell.right())) + margin - left;
@@ -539,7 +541,6 @@ bool TQtCanvas::StampText(std::int32_t X, std::int32_t Y, std::string_view Text)
     }
     {
       QPainter p(&TextScratch_);
-      p.setClipRect(0, 0, width, height);
       p.setRenderHint(QPainter::Antialiasing, false);
       p.setRenderHint(QPainter::TextAntialiasing, false);
       p.translate(-left, -top);

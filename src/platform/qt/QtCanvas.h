@@ -4,10 +4,11 @@
 // long as the window; text can be measured with no painter attached. Shapes
 // are never antialiased; text is antialiased only when AntialiasText is set.
 //
-// On a 32-bit QImage painted without a transform, lines up to four pixels wide
-// and small ellipses are written straight into the picture's rows (the pixels
-// the painter would paint); this assumes that, while attached, the painter's clip
-// is changed only through this canvas.
+// On a 32-bit QImage painted without a transform, lines up to four pixels
+// wide, small ellipses and non-antialiased texts with a clear brush are
+// written straight into the picture's rows (the pixels the painter would
+// paint, shapes and texts kept from their first painting); this assumes that,
+// while attached, the painter's clip is changed only through this canvas.
 #pragma once
 
 #include <QFont>
