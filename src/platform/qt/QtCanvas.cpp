@@ -551,6 +551,7 @@ bool TQtCanvas::StampText(std::int32_t X, std::int32_t Y, std::string_view Text)
     }
     TTextShape made;
     made.Stampable = true;
+    made.Area = {left, top, left + width, top + height};
     for (int y = 0; y < height && made.Stampable; ++y) {
       const auto* row = reinterpret_cast<const QRgb*>(TextScratch_.constScanLine(y));
       const QRgb* const rowEnd = row + width;
@@ -579,9 +580,16 @@ bool TQtCanvas::StampText(std::int32_t X, std::int32_t Y, std::string_view Text)
     TextRuns_ += made.Runs.size();
     shape = TextShapes_.emplace(TextKey_, std::move(made)).first;
   }
-  if (!shape->second.Stampable) return false;
+  const TTextShape& known = shape->second;
+  if (!known.Stampable) return false;
+  const QRect dev = DeviceRect();
+  if (static_cast<std::int64_t>(X) + known.Area.L < dev.left() ||
+      static_cast<std::int64_t>(Y) + known.Area.T < dev.top() ||
+      static_cast<std::int64_t>(X) + known.Area.R > static_cast<std::int64_t>(dev.right()) + 1 ||
+      static_cast<std::int64_t>(Y) + known.Area.B > static_cast<std::int64_t>(dev.bottom()) + 1)
+    return false;
   const QRgb color = ToQRgb(Font.Color);
-  for (const TTextRun& run : shape->second.Runs) {
+  for (const TTextRun& run : known.Runs) {
     target.FillSpan(static_cast<std::int64_t>(Y) + run.Dy, static_cast<std::int64_t>(X) + run.X0,
                     static_cast<std::int64_t>(X) + run.X1, color);
   }
