@@ -267,16 +267,16 @@ TEST_F(QtCanvasTest, WideSegmentsMatchThePainterAtEveryAngle) {
 
 TEST_F(QtCanvasTest, TurnedLabelsMatchThePainterAtEveryDegree) {
   // Labels as the chart turns them, each on its own surface, from the first
-  // painting on (which already comes from the kept pixels); also cut by the
-  // left and top edges, where the painter places glyphs differently.
+  // painting on (which already comes from the kept pixels); also cut by each
+  // edge (the painter places glyphs cut by the left or top edge differently).
   constexpr int Surface = 96;
   const char* texts[] = {"UMa", "Cyg", "Sgr", "CrB"};
   int compared = 0, differing = 0;
   std::string where;
   for (int points : {18, 24, 25}) {
     for (int angle = 0; angle < 360; ++angle) {
-      const TPoint at = points == 25 ? TPoint{angle % 2 ? 4 : Surface / 2, angle % 2 ? Surface / 2 : 4}
-                                     : TPoint{Surface / 2, Surface / 2};
+      const TPoint edges[4] = {{4, Surface / 2}, {Surface / 2, 4}, {Surface - 4, Surface / 2}, {Surface / 2, Surface - 4}};
+      const TPoint at = points == 25 ? edges[angle % 4] : TPoint{Surface / 2, Surface / 2};
       const char* text = texts[angle % 4];
       const TScene label = [&](TCanvas& C) {
         C.Brush.Style = TBrushStyle::bsClear;

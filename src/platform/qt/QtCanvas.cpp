@@ -584,9 +584,7 @@ bool TQtCanvas::StampText(std::int32_t X, std::int32_t Y, std::string_view Text)
   if (!known.Stampable) return false;
   const QRect dev = DeviceRect();
   if (static_cast<std::int64_t>(X) + known.Area.L < dev.left() ||
-      static_cast<std::int64_t>(Y) + known.Area.T < dev.top() ||
-      static_cast<std::int64_t>(X) + known.Area.R > static_cast<std::int64_t>(dev.right()) + 1 ||
-      static_cast<std::int64_t>(Y) + known.Area.B > static_cast<std::int64_t>(dev.bottom()) + 1)
+      static_cast<std::int64_t>(Y) + known.Area.T < dev.top())
     return false;
   const QRgb color = ToQRgb(Font.Color);
   for (const TTextRun& run : known.Runs) {

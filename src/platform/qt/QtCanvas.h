@@ -75,8 +75,8 @@ class TQtCanvas : public TCanvas {
   // allow them (then everything goes through the painter).
   bool DirectTarget(TPixelTarget& Target);
   // Paints Text from the text shape cache (non-antialiased text with a clear
-  // brush, no clip rectangle, wholly on the picture); false when the cache
-  // does not apply.
+  // brush, no clip rectangle, not cut by the picture's left or top edge);
+  // false when the cache does not apply.
   bool StampText(std::int32_t X, std::int32_t Y, std::string_view Text);
   // Paints the ellipse in the box of W x H pixels (1 .. MaxStampSide each) at
   // (L, T) from the shape cache; false when the cache does not apply.
@@ -105,8 +105,8 @@ class TQtCanvas : public TCanvas {
     bool Stampable = false;  // false: the painter paints more than one colour
     std::vector<TTextRun> Runs;
     // The scratch area it was taken from, relative to the reference point:
-    // the text is stamped only where all of it lies on the picture, as the
-    // painter places glyphs it must cut at the picture's edge differently.
+    // the text is stamped only where none of it lies left of or above the
+    // picture, as the painter places glyphs cut there differently.
     TPixelBox Area;
   };
   static constexpr std::size_t MaxCachedTexts = 4096;
