@@ -23,7 +23,6 @@
 
 #include "platform/canvas/Canvas.h"
 #include "platform/qt/PixelTarget.h"
-#include "platform/qt/WideStroke.h"
 
 namespace tv {
 
