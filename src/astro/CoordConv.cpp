@@ -23,14 +23,22 @@ void EclToEqu(double Lambda, double Beta, double Eps, double& RA, double& Dec) {
 
 void EquToHor(double /*JD*/, double RA, double Dec, double Lon, double Lat, double& Alt,
               double& Az) {
-  // Hour angle, radians, not reduced. This runs for every star and figure end
-  // point of a redraw, so the sines and cosines are taken in double precision
-  // (the result differs from extended precision in the last bit at most).
+  // This runs for every star and figure end point of a redraw, so the sines
+  // and cosines are taken in double precision (the result differs from
+  // extended precision in the last bit at most), the latitude's are kept from
+  // the previous call with the same latitude, and tan Dec is sin Dec / cos Dec.
+  thread_local double cachedLat = 0, sinLat = 0, cosLat = 1;
+  if (Lat != cachedLat) {
+    cachedLat = Lat;
+    sinLat = std::sin(Lat);
+    cosLat = std::cos(Lat);
+  }
+  // Hour angle, radians, not reduced.
   const double H = static_cast<double>(GMST * static_cast<long double>(Hour2Rad) + Lon - RA);
-  const double sinLat = std::sin(Lat);
-  const double cosLat = std::cos(Lat);
+  const double sinDec = std::sin(Dec);
+  const double cosDec = std::cos(Dec);
   const double sinH = std::sin(H);
   const double cosH = std::cos(H);
-  Alt = ArcSine(sinLat * std::sin(Dec) + cosLat * std::cos(Dec) * cosH);
-  Az = ArcTan2(sinH, cosH * sinLat - std::tan(Dec) * cosLat);
+  Alt = ArcSine(sinLat * sinDec + cosLat * cosDec * cosH);
+  Az = ArcTan2(sinH, cosH * sinLat - sinDec / cosDec * cosLat);
 }

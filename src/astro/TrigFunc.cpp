@@ -25,11 +25,10 @@ double ArcTan2(double Y, double X) {
   double phi;
   // Both branches take the arctangent of a ratio in [0, 1].
   if (ax > ay)
-    phi = static_cast<double>(std::atan(static_cast<long double>(ay) / ax));
+    phi = std::atan(ay / ax);
   else
-    phi = static_cast<double>(static_cast<long double>(PiVal) / 2 -
-                              std::atan(static_cast<long double>(ax) / ay));
-  if (X < 0) phi = static_cast<double>(static_cast<long double>(PiVal) - phi);
+    phi = PiVal / 2 - std::atan(ax / ay);
+  if (X < 0) phi = PiVal - phi;
   if (Y < 0) phi = -phi;  // a negative zero Y is not < 0: (-0.0, -1) gives +pi
   return phi;
 }
@@ -39,8 +38,8 @@ double ArcSine(double x) {
   if (x > 1) x = 1;
   if (x < -1) x = -1;
   if (std::fabs(x) == 1) return static_cast<double>(x * static_cast<long double>(PiVal) / 2);
-  const long double lx = x;
-  return static_cast<double>(std::atan(lx / std::sqrt(1 - lx * lx)));
+  // (1 - x)(1 + x) keeps 1 - x^2 accurate near |x| = 1 in double precision.
+  return std::atan(x / std::sqrt((1 - x) * (1 + x)));
 }
 
 double ArcCosine(double x) {
