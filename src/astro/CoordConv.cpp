@@ -9,15 +9,16 @@
 // Intermediates are long double (80-bit on x86), rounded where stored.
 
 void EclToEqu(double Lambda, double Beta, double Eps, double& RA, double& Dec) {
-  const long double sinL = std::sin(static_cast<long double>(Lambda));
-  const long double cosL = std::cos(static_cast<long double>(Lambda));
-  const long double sinB = std::sin(static_cast<long double>(Beta));
-  const long double cosB = std::cos(static_cast<long double>(Beta));
-  const long double sinE = std::sin(static_cast<long double>(Eps));
-  const long double cosE = std::cos(static_cast<long double>(Eps));
-  RA = ArcTan2(static_cast<double>(sinL * cosB * cosE - sinB * sinE),
-               static_cast<double>(cosB * cosL));
-  Dec = ArcSine(static_cast<double>(cosB * sinE * sinL + sinB * cosE));
+  // Double-precision sines and cosines: the Moon path layer converts 86 places
+  // per redraw (last-bit differences from extended precision).
+  const double sinL = std::sin(Lambda);
+  const double cosL = std::cos(Lambda);
+  const double sinB = std::sin(Beta);
+  const double cosB = std::cos(Beta);
+  const double sinE = std::sin(Eps);
+  const double cosE = std::cos(Eps);
+  RA = ArcTan2(sinL * cosB * cosE - sinB * sinE, cosB * cosL);
+  Dec = ArcSine(cosB * sinE * sinL + sinB * cosE);
   if (RA < 0) RA = static_cast<double>(RA + static_cast<long double>(Pi2));
 }
 

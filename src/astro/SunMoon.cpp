@@ -6,8 +6,10 @@
 #include "astro/MoonTerms.h"
 #include "astro/TrigFunc.h"
 
-// Intermediates are long double (80-bit on x86); angles are formed in degrees
-// and rounded to double radians before each sine or cosine.
+// Angles are formed in degrees with long double (80-bit on x86) intermediates
+// and rounded to double radians; their sines and cosines are taken in double
+// precision, as the ecliptic and Moon path layers call these hundreds of times
+// per redraw (the results differ from extended precision in the last bit).
 
 namespace {
 
@@ -26,20 +28,19 @@ void Sun_RaDec(double JD, double& RA, double& Dec) {
   const long double T = CenturiesSince2000(JD);
   const double M = ToRadians(357.52911L + 35999.05029L * T);    // mean anomaly
   const double L0 = ToRadians(280.46646L + 36000.76983L * T);   // mean longitude
-  const double C = ToRadians((1.914602L - 0.004817L * T) * std::sin(static_cast<long double>(M)) +
-                             (0.019993L - 0.000101L * T) * std::sin(2.0L * M) +
-                             0.000289L * std::sin(3.0L * M));  // equation of centre
+  const double C = ToRadians((1.914602L - 0.004817L * T) * std::sin(M) +
+                             (0.019993L - 0.000101L * T) * std::sin(2.0 * M) +
+                             0.000289L * std::sin(3.0 * M));  // equation of centre
   const double Omega = ToRadians(125.04L - 1934.136L * T);  // Moon's ascending node
   // Apparent longitude: aberration and nutation in longitude.
   const double lambda = static_cast<double>(
       static_cast<long double>(L0) + C -
-      (0.00569L + 0.00478L * std::sin(static_cast<long double>(Omega))) * kDeg2Rad);
-  const long double eps = 23.43929111L * kDeg2Rad;  // fixed obliquity
+      (0.00569L + 0.00478L * std::sin(Omega)) * kDeg2Rad);
+  const double eps = static_cast<double>(23.43929111L * kDeg2Rad);  // fixed obliquity
 
-  const long double sinLambda = std::sin(static_cast<long double>(lambda));
-  RA = ArcTan2(static_cast<double>(std::cos(eps) * sinLambda),
-               static_cast<double>(std::cos(static_cast<long double>(lambda))));
-  Dec = ArcSine(static_cast<double>(std::sin(eps) * sinLambda));
+  const double sinLambda = std::sin(lambda);
+  RA = ArcTan2(std::cos(eps) * sinLambda, std::cos(lambda));
+  Dec = ArcSine(std::sin(eps) * sinLambda);
 }
 
 void Moon_Ecliptic(double JD, double& Lambda, double& Beta, double& Dist) {
