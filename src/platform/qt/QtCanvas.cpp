@@ -232,10 +232,10 @@ void TQtCanvas::ThinSegment(TPoint A, TPoint B) {
   std::int64_t rem = static_cast<std::int64_t>(num0 % static_cast<std::uint64_t>(den));
   const std::int64_t carry = 2 * aMinor;  // at most den, so one carry per step at most
 
-  if (direct) {
-    const QRgb on = ToQRgb(Pen.Color);
-    const QRgb off = ToQRgb(Brush.Color);
-    const bool plain = target.IsPlainBox();
+  // Visits the steps from first to last whose pixel lies within the box, as
+  // Paint(x, y, on): on for the pen's pixels, off for a dotted pen's gaps,
+  // which are visited only when the brush fills them.
+  auto forEachPixel = [&](auto&& Paint) {
     for (std::int64_t i = first; i <= last; ++i) {
       const std::int64_t minor = minor0 + sMinor * q;
       rem += carry;
@@ -247,32 +247,25 @@ void TQtCanvas::ThinSegment(TPoint A, TPoint B) {
       const bool isOn = !dotted || (phase + i) % 6 < 3;
       if (!isOn && !gaps) continue;
       const std::int64_t major = major0 + sMajor * i;
-      const std::int64_t x = xMajor ? major : minor;
-      const std::int64_t y = xMajor ? minor : major;
-      if (plain || target.Contains(x, y)) target.Row(static_cast<int>(y))[x] = isOn ? on : off;
+      Paint(xMajor ? major : minor, xMajor ? minor : major, isOn);
     }
+  };
+
+  if (direct) {
+    const QRgb on = ToQRgb(Pen.Color);
+    const QRgb off = ToQRgb(Brush.Color);
+    const bool plain = target.IsPlainBox();
+    forEachPixel([&](std::int64_t x, std::int64_t y, bool isOn) {
+      if (plain || target.Contains(x, y)) target.Row(static_cast<int>(y))[x] = isOn ? on : off;
+    });
     return;
   }
 
   OnPixels_.clear();
   OffPixels_.clear();
-  for (std::int64_t i = first; i <= last; ++i) {
-    const std::int64_t minor = minor0 + sMinor * q;
-    rem += carry;
-    if (rem >= den) {
-      rem -= den;
-      ++q;
-    }
-    if (minor < minorLo || minor > minorHi) continue;
-    const std::int64_t major = major0 + sMajor * i;
-    const QPoint p = xMajor ? QPoint(static_cast<int>(major), static_cast<int>(minor))
-                            : QPoint(static_cast<int>(minor), static_cast<int>(major));
-    if (!dotted || (phase + i) % 6 < 3) {
-      OnPixels_.push_back(p);
-    } else if (gaps) {
-      OffPixels_.push_back(p);
-    }
-  }
+  forEachPixel([&](std::int64_t x, std::int64_t y, bool isOn) {
+    (isOn ? OnPixels_ : OffPixels_).emplace_back(static_cast<int>(x), static_cast<int>(y));
+  });
   QPen pen(ToQColor(Pen.Color));
   pen.setWidth(1);
   if (!OnPixels_.empty()) {
