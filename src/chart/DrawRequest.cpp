@@ -4,6 +4,7 @@
 #include <array>
 
 #include "astro/Series.h"
+#include "astro/SeriesPlace.h"
 #include "chart/ChartFrame.h"
 #include "chart/ChartSurface.h"
 #include "chart/ConstellationLayers.h"
@@ -25,8 +26,7 @@ void Plain(tv::TCanvas& Image, tv::TCanvas&, const TDrawHooks&) {
 // The Sun series for the moment, once per request before any layer; the
 // planet layers, the Sun layer and the Moon layer read its result.
 void SunSeriesStep(tv::TCanvas&, tv::TCanvas&, const TDrawHooks&) {
-  const double T = (JD_UT - 2451545.0) / 36525.0;
-  Series_Sun(T, SunLon, SunLat, SunDist);
+  Series_Sun(SeriesCenturies(JD_UT), SunLon, SunLat, SunDist);
 }
 
 void BackgroundStep(tv::TCanvas& Image, tv::TCanvas& Background, const TDrawHooks& Hooks) {

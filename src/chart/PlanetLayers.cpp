@@ -58,7 +58,7 @@ constexpr TPlanetStyle NeptuneStyle{brNeptune, TSeriesBody::Neptune, 0xFF6060, 0
                                     TMagnitudeArg::None, NeptuneTerms};
 
 void DrawPlanet(tv::TCanvas& Image, const TPlanetStyle& Style) {
-  const double T = (JD_UT - 2451545.0) / 36525.0;
+  const double T = SeriesCenturies(JD_UT);
   TEclipticPlace Sun;
   Sun.L = SunLon;
   Sun.B = SunLat;
