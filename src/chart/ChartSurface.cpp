@@ -19,6 +19,11 @@ void HorToPixel(double Alt, double Az, std::int32_t& X, std::int32_t& Y) {
   Y = PixelRound(static_cast<long double>(ChartCentre) + dy);
 }
 
+void CircleAround(tv::TCanvas& Image, std::int32_t X, std::int32_t Y, std::int32_t Radius) {
+  Image.Ellipse(tv::CheckedSub(X, Radius), tv::CheckedSub(Y, Radius), tv::CheckedAdd(X, Radius),
+                tv::CheckedAdd(Y, Radius));
+}
+
 double Refraction(double Alt) {
   const double a = Alt * Rad2Deg;
   return Deg2Rad * 0.017 / std::tan(Deg2Rad * (a + 10.3 / (a + 5.11)));

@@ -1,7 +1,7 @@
 // The chart's drawing surface: the projection from altitude and azimuth to a
 // pixel of the 2000 x 2000 drawing bitmap, the refraction rule with its
-// thresholds and visibility limits, the pixel rounding, the two turned-text
-// routines and the background layer. Draws only through tv::TCanvas; reads no
+// thresholds and visibility limits, the pixel rounding, the circle round a
+// pixel, the two turned-text routines and the background layer. Draws only through tv::TCanvas; reads no
 // shared global. Depends on the astronomy module's angle constants.
 #pragma once
 
@@ -37,6 +37,12 @@ std::int32_t PixelRound(long double Value);
 // (PiHalf's decimal value as the quarter turn); south is down, west right. No
 // clipping: altitudes below the horizon lie beyond 948 pixels.
 void HorToPixel(double Alt, double Az, std::int32_t& X, std::int32_t& Y);
+
+// Image.Ellipse in the box of a circle of Radius pixels centred on the pixel
+// (X, Y): (X - Radius, Y - Radius) to (X + Radius, Y + Radius), with the
+// canvas's pen and brush (a disc, or a ring with a clear brush). A box corner
+// beyond the 32-bit range raises tv::EIntOverflow.
+void CircleAround(tv::TCanvas& Image, std::int32_t X, std::int32_t Y, std::int32_t Radius);
 
 // Saemundsson's refraction at altitude Alt (radians), in radians:
 // Deg2Rad * 0.017 / tan(Deg2Rad * (A + 10.3 / (A + 5.11))), A = Alt in degrees.

@@ -11,7 +11,6 @@
 #include "chart/ChartSurface.h"
 #include "chart/SunLayers.h"
 #include "data/SharedState.h"
-#include "platform/CheckedInt.h"
 
 double MoonMagnitude(double DistKm, double PhaseAngleDeg) {
   // 180 minus the elongation in degrees may come out a few units of the last
@@ -53,7 +52,5 @@ void Draw_Moon(tv::TCanvas& Image) {
 
   std::int32_t x = 0, y = 0;
   HorToPixel(HorAlt, HorAzi, x, y);
-  if (HorAlt > DiscLimit)
-    Image.Ellipse(tv::CheckedSub(x, SunMoonDiscRadius), tv::CheckedSub(y, SunMoonDiscRadius),
-                  tv::CheckedAdd(x, SunMoonDiscRadius), tv::CheckedAdd(y, SunMoonDiscRadius));
+  if (HorAlt > DiscLimit) CircleAround(Image, x, y, SunMoonDiscRadius);
 }

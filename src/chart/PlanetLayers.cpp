@@ -93,8 +93,7 @@ void DrawPlanet(tv::TCanvas& Image, const TPlanetStyle& Style) {
   std::int32_t x = 0, y = 0;
   HorToPixel(HorAlt, HorAzi, x, y);
   if (!(HorAlt > DiscLimit)) return;
-  const std::int32_t k = Style.DiscRadius;
-  Image.Ellipse(tv::CheckedSub(x, k), tv::CheckedSub(y, k), tv::CheckedAdd(x, k), tv::CheckedAdd(y, k));
+  CircleAround(Image, x, y, Style.DiscRadius);
   if (Style.MagArg == TMagnitudeArg::RingTilt) {
     // The ring as one line through the disc, upper left to lower right.
     Image.MoveTo(tv::CheckedSub(x, 14), tv::CheckedSub(y, 12));

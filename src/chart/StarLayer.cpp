@@ -30,7 +30,6 @@ void Draw_Stars(tv::TCanvas& Image) {
     RefractAbove(HorAlt, RefrLimitStarsDeg);
     std::int32_t x = 0, y = 0;
     HorToPixel(HorAlt, HorAzi, x, y);
-    if (HorAlt > DiscLimit && a > 0)
-      Image.Ellipse(tv::CheckedSub(x, a), tv::CheckedSub(y, a), tv::CheckedAdd(x, a), tv::CheckedAdd(y, a));
+    if (HorAlt > DiscLimit && a > 0) CircleAround(Image, x, y, a);
   }
 }

@@ -7,17 +7,6 @@
 #include "astro/TrigFunc.h"
 #include "chart/ChartSurface.h"
 #include "data/SharedState.h"
-#include "platform/CheckedInt.h"
-
-namespace {
-
-// The box of a disc or ring of radius SunMoonDiscRadius centred on (x, y).
-void SunSizedEllipse(tv::TCanvas& Image, std::int32_t x, std::int32_t y) {
-  Image.Ellipse(tv::CheckedSub(x, SunMoonDiscRadius), tv::CheckedSub(y, SunMoonDiscRadius),
-                tv::CheckedAdd(x, SunMoonDiscRadius), tv::CheckedAdd(y, SunMoonDiscRadius));
-}
-
-}  // namespace
 
 void Draw_Sun(tv::TCanvas& Image) {
   Image.Brush.Style = tv::TBrushStyle::bsSolid;
@@ -40,7 +29,7 @@ void Draw_Sun(tv::TCanvas& Image) {
 
   std::int32_t x = 0, y = 0;
   HorToPixel(HorAlt, HorAzi, x, y);
-  if (HorAlt > DiscLimit) SunSizedEllipse(Image, x, y);
+  if (HorAlt > DiscLimit) CircleAround(Image, x, y, SunMoonDiscRadius);
 }
 
 void Draw_SunMarker(tv::TCanvas& Image) {
@@ -52,5 +41,5 @@ void Draw_SunMarker(tv::TCanvas& Image) {
   HorAlt = BodyTable[brSun][btAlt] * Deg2Rad;
   std::int32_t x = 0, y = 0;
   HorToPixel(HorAlt, HorAzi, x, y);
-  if (HorAlt <= 0.05) SunSizedEllipse(Image, x, y);
+  if (HorAlt <= 0.05) CircleAround(Image, x, y, SunMoonDiscRadius);
 }
