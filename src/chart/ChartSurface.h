@@ -1,8 +1,9 @@
 // The chart's drawing surface: the projection from altitude and azimuth to a
 // pixel of the 2000 x 2000 drawing bitmap, the refraction rule with its
 // thresholds and visibility limits, the pixel rounding, the circle round a
-// pixel, the two turned-text routines and the background layer. Draws only through tv::TCanvas; reads no
-// shared global. Depends on the astronomy module's angle constants.
+// pixel, the two turned-text routines and the background layer. Draws only
+// through tv::TCanvas; reads no shared global. Depends on the astronomy
+// module's angle constants.
 #pragma once
 
 #include <cstdint>
