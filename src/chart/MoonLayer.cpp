@@ -20,19 +20,22 @@ double MoonMagnitude(double DistKm, double PhaseAngleDeg) {
   return 5.0 * std::log10(DistKm / 149600000.0) + 0.23 + 0.026 * PhaseAngleDeg + 4e-9 * i4;
 }
 
+void PlaceMoon(double JD, double Lon, double Lat) {
+  Moon_Ecliptic(JD, MoonLon, MoonLat, MoonDist);
+  EclToEqu(MoonLon, MoonLat, 23.438 * Deg2Rad, MoonRA, MoonDec);
+  EquToHor(JD, MoonRA, MoonDec, Lon, Lat, HorAlt, HorAzi);
+  const double p = ArcSine(6378.0 / MoonDist);  // horizontal parallax
+  HorAlt = HorAlt - std::cos(HorAlt) * p;
+}
+
 void Draw_Moon(tv::TCanvas& Image) {
   Image.Brush.Style = tv::TBrushStyle::bsSolid;
   Image.Brush.Color = 0x808080;
   Image.Pen.Color = 0xFFFFFF;
   Image.Pen.Width = 0;
 
-  Moon_Ecliptic(JD_UT, MoonLon, MoonLat, MoonDist);
-  EclToEqu(MoonLon, MoonLat, 23.438 * Deg2Rad, MoonRA, MoonDec);
-  EquToHor(JD_UT, MoonRA, MoonDec, eLon * Deg2Rad, nLat * Deg2Rad, HorAlt, HorAzi);
-
   // Parallax first (geocentric to topocentric altitude), then refraction.
-  const double p = ArcSine(6378.0 / MoonDist);
-  HorAlt = HorAlt - std::cos(HorAlt) * p;
+  PlaceMoon(JD_UT, eLon * Deg2Rad, nLat * Deg2Rad);
   RefractAbove(HorAlt, RefrLimitStarsDeg);
 
   // Phase angle from the elongation; the Sun's latitude taken as zero.

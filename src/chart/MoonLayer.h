@@ -14,6 +14,13 @@
 // fourth-power term 0.
 double MoonMagnitude(double DistKm, double PhaseAngleDeg);
 
+// The Moon's topocentric place for JD (universal time) as seen from (Lon, Lat)
+// (radians, east and north positive): Moon_Ecliptic, the equator for the
+// obliquity 23.438 degrees, EquToHor, and the altitude lowered by the parallax
+// from the Earth's radius of 6378 km; no refraction. Writes MoonLon, MoonLat,
+// MoonDist, MoonRA, MoonDec, HorAlt and HorAzi; reads GMST (through EquToHor).
+void PlaceMoon(double JD, double Lon, double Lat);
+
 // Computes the Moon (obliquity 23.438 degrees; parallax from 6378 km; then
 // refraction above 34 arc minutes), fills row 1 and, above -0.05 rad, paints a
 // grey disc (brush 0x808080) of radius 22 with a white one-pixel outline. The

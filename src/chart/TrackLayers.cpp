@@ -1,15 +1,14 @@
 // The ecliptic and Moon path layers.
 #include "chart/TrackLayers.h"
 
-#include <cmath>
 #include <cstdint>
 
 #include "astro/Astronom.h"
 #include "astro/CoordConv.h"
 #include "astro/DivProcs.h"
 #include "astro/SunMoon.h"
-#include "astro/TrigFunc.h"
 #include "chart/ChartSurface.h"
+#include "chart/MoonLayer.h"
 #include "data/SharedState.h"
 
 namespace {
@@ -63,11 +62,7 @@ void Draw_MoonPath(tv::TCanvas& Image) {
   double JD = 0;
   DateToJD(Jahr_UT, Monat_UT, Daag_UT, Stunde_UT - 12.0, 0.0, 0.0, JD);
   DrawTrack(Image, JD, 1.0 / 3.0, 86, [&](double SampleJD) {
-    Moon_Ecliptic(SampleJD, MoonLon, MoonLat, MoonDist);
-    EclToEqu(MoonLon, MoonLat, 23.438 * Deg2Rad, MoonRA, MoonDec);
-    EquToHor(SampleJD, MoonRA, MoonDec, Lon, Lat, HorAlt, HorAzi);
-    const double p = ArcSine(6378.0 / MoonDist);  // horizontal parallax
-    HorAlt = HorAlt - p * std::cos(HorAlt);
+    PlaceMoon(SampleJD, Lon, Lat);
     RefractAbove(HorAlt, RefrLimitSunDeg);
   });
 }
