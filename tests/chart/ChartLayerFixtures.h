@@ -1,10 +1,9 @@
 // Helpers shared by the chart layer checks: the built-in tables loaded once,
-// a moment and place set the way the draw request expects them, and a
-// recording canvas filter.
+// a moment and place set the way the draw request expects them, and the
+// centre of a logged ellipse.
 #pragma once
 
 #include <cmath>
-#include <vector>
 
 #include "astro/DivProcs.h"
 #include "chart/ChartMoment.h"
@@ -30,14 +29,6 @@ inline void SetHourAngle(double RAHours, double HourAngle, double Lat, double Lo
   double g = std::fmod(RAHours + HourAngle - Lon / 15.0, 24.0);
   if (g < 0) g += 24.0;
   GMST = g;
-}
-
-// The logged ellipses whose brush is solid and has colour Color.
-inline std::vector<tv::TCanvasCall> FilledEllipses(const tv::TRecordingCanvas& Canvas, tv::TColor Color) {
-  std::vector<tv::TCanvasCall> Found;
-  for (const tv::TCanvasCall& Call : Canvas.CallsOf(tv::TCanvasOp::Ellipse))
-    if (Call.Brush.Style == tv::TBrushStyle::bsSolid && Call.Brush.Color == Color) Found.push_back(Call);
-  return Found;
 }
 
 // Centre of an ellipse's bounding box (right and bottom edges outside).

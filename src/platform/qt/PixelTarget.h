@@ -55,10 +55,6 @@ class TPixelTarget {
   // Row Y (inside the picture), for callers that have checked Contains.
   QRgb* Row(int Y) const { return Bits_ + static_cast<std::ptrdiff_t>(Y) * Stride_; }
 
-  void Plot(std::int64_t X, std::int64_t Y, QRgb C) const {
-    if (Contains(X, Y)) Row(static_cast<int>(Y))[X] = C;
-  }
-
   // Columns X0 .. X1-1 of row Y, as far as the clip lets through.
   void FillSpan(std::int64_t Y, std::int64_t X0, std::int64_t X1, QRgb C) const {
     if (Y < Bounds_.T || Y >= Bounds_.B || X1 <= X0) return;
