@@ -1,6 +1,5 @@
 #include "data/Settings.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,13 +13,13 @@
 #include "data/SharedState.h"
 #include "data/Utf8Text.h"
 #include "platform/Errors.h"
+#include "platform/FileIO.h"
 #include "platform/Folders.h"
 
 namespace {
 
 constexpr const char* ProgramFolder = "Tarvelsicht/";
 constexpr const char* SettingsName = "Tarvelsicht.ini";
-constexpr const char* TempSuffix = ".tmp";  // the write-back's temporary file beside it
 constexpr const char* RejectCaption = "Incompatible parameter file found";
 
 std::string TrimControls(const std::string& text) {
@@ -61,105 +60,30 @@ void CloseSettingsFile() {
   throw tv::EInOutError(Code != 0 ? Code : EIO, SettingsFileName, Operation);
 }
 
-// The settings name stands for something other than a regular file: a folder
-// (EISDIR) or a FIFO, device or socket (EINVAL). Such a thing is never opened
-// for writing: a FIFO would wait for a reader, a device would take the bytes.
-[[noreturn]] void RaiseNotRegularFile(mode_t Mode) { RaiseFileError(S_ISDIR(Mode) ? EISDIR : EINVAL, "open"); }
-
-// The file that the settings name stands for: the name itself, or the file a
-// symbolic link leads to, so that replacing the file keeps the link.
-std::string WriteTarget() {
-  std::error_code ec;
-  if (std::filesystem::is_symlink(SettingsFileName, ec)) {
-    const std::filesystem::path target = std::filesystem::canonical(SettingsFileName, ec);
-    if (!ec) return target.string();
-  }
-  return SettingsFileName;
-}
-
-// Makes a rename in the folder of fileName durable; a failure only loses that.
-void SyncFolderOf(const std::string& fileName) {
-  const std::string folder = std::filesystem::path(fileName).parent_path().string();
-  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
 // Writes the 48 bytes of Settings as the settings file (creating it when it
-// is missing). The bytes go to "<file>.tmp" beside it first, which is flushed
-// to the disk and closed and only then renamed over the file: a full disk, a
-// file-size limit or an end of the program in the middle leave the previous
-// file whole (or no file), never a short one. A failure removes the temporary
-// file and raises the input/output error with errno and SettingsFileName. A
-// file the user may not write is not replaced (EACCES, as when writing it in
-// place); the replacement keeps the permission bits of the file it replaces.
+// is missing). The bytes go to a temporary file of this write's own beside it
+// first, which replaces the file only once it is completely on the disk: a
+// full disk, a file-size limit or an end of the program in the middle leave
+// the previous file whole (or no file), never a short one, and programs
+// starting at once each put a whole file in place. A failure removes the
+// temporary file and raises the input/output error with errno and
+// SettingsFileName. A name that stands for anything but a regular file is
+// left alone (EISDIR, EINVAL); a file the user may not write is not replaced
+// (EACCES); the replacement keeps the permission bits of the file it
+// replaces, and a symbolic link stays a link.
 void WriteSettingsFile() {
-  const std::string target = WriteTarget();
-  struct stat previous {};
-  const bool replacing = ::stat(target.c_str(), &previous) == 0;
-  if (replacing) {
-    if (!S_ISREG(previous.st_mode)) RaiseNotRegularFile(previous.st_mode);
-    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) RaiseFileError(errno, "create");
-  }
-
-  // A leftover of an interrupted write goes first, whatever kind of file it is;
-  // O_EXCL then never opens anything but a new regular file.
-  const std::string temp = target + TempSuffix;
-  ::unlink(temp.c_str());
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) RaiseFileError(errno, "create");
-  if (replacing) (void)::fchmod(fd, previous.st_mode & 07777);  // best effort
-  SettingsFile = ::fdopen(fd, "wb");
-  if (SettingsFile == nullptr) {
-    const int failure = errno;
-    ::close(fd);
-    ::unlink(temp.c_str());
-    RaiseFileError(failure, "create");
-  }
-
-  int failure = 0;
-  const char* operation = "write";
-  errno = 0;
-  const std::size_t written = std::fwrite(&Settings, 1, sizeof(Settings_Type), SettingsFile);
-  IOCount = static_cast<std::int32_t>(written);
-  if (written != sizeof(Settings_Type) || std::fflush(SettingsFile) != 0)
-    failure = errno != 0 ? errno : EIO;
-  else if (::fsync(::fileno(SettingsFile)) != 0)
-    failure = errno != 0 ? errno : EIO;
-  std::FILE* file = SettingsFile;
+  tv::TFileReplacement Replacement(SettingsFileName);
+  SettingsFile = Replacement.Stream();
+  IOCount = static_cast<std::int32_t>(Replacement.Write(&Settings, sizeof(Settings_Type)));
   SettingsFile = nullptr;
-  errno = 0;
-  if (std::fclose(file) != 0 && failure == 0) {
-    failure = errno != 0 ? errno : EIO;
-    operation = "close";
-  }
-  if (failure == 0 && std::rename(temp.c_str(), target.c_str()) != 0) {
-    failure = errno != 0 ? errno : EIO;
-    operation = "rename";
-  }
-  if (failure != 0) {
-    ::unlink(temp.c_str());
-    RaiseFileError(failure, operation);
-  }
-  SyncFolderOf(target);
+  Replacement.Commit();
 }
 
 // Opens the existing settings file for reading as SettingsFile. Anything but
 // a regular file raises without being opened for writing, and the open never
 // waits (should the name have turned into a FIFO since it was looked at).
-void OpenSettingsFileForReading(const struct stat& Found) {
-  if (!S_ISREG(Found.st_mode)) RaiseNotRegularFile(Found.st_mode);
-  const int fd = ::open(SettingsFileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) RaiseFileError(errno, "open");
-  struct stat opened {};
-  const bool known = ::fstat(fd, &opened) == 0;
-  if (!known || !S_ISREG(opened.st_mode)) {
-    const int failure = known ? 0 : errno;
-    ::close(fd);
-    if (known) RaiseNotRegularFile(opened.st_mode);
-    RaiseFileError(failure, "open");
-  }
+void OpenSettingsFileForReading() {
+  const int fd = tv::OpenRegularFile(SettingsFileName);
   SettingsFile = ::fdopen(fd, "rb");
   if (SettingsFile == nullptr) {
     const int failure = errno;
@@ -180,7 +104,9 @@ bool SameStamp(const ShortString<16>& stored, const ShortString<16>& own) {
   StoredVersion = Settings.VersionStamp.Str();
   MsgCaption = RejectCaption;
   // Line feed before carriage return, as the message has always been written.
-  const std::string text = "The file from version " + StoredVersion +
+  // The stored bytes may be anything: control characters and broken
+  // sequences are shown as "?".
+  const std::string text = "The file from version " + Utf8Printable(StoredVersion) +
                            " is now deleted.\n\rPlease restart the program Tarvelsicht.";
   MsgText = text.c_str();
   if (MessageBoxHook)
@@ -240,7 +166,7 @@ void Load_Settings() {
   if (exists) {
     // Only read here, so a read-only file is fine.
     TSettingsFileGuard guard;
-    OpenSettingsFileForReading(found);
+    OpenSettingsFileForReading();
 
     // A file shorter than the record leaves the rest of the record zero; a
     // longer one is read only up to the record's size.

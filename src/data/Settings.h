@@ -29,8 +29,9 @@ void Init_DataDirs();
 
 // Sets SettingsFileName and loads the settings file into Settings, or writes
 // it with the defaults when it is missing. A stored stamp other than
-// VersionStamp shows the message through MessageBoxHook, deletes the file and
-// raises tv::EProgramHalt(0). A loaded field outside its range (language
+// VersionStamp shows the message through MessageBoxHook (the stored stamp's
+// non-printable bytes shown as "?"), deletes the file and raises
+// tv::EProgramHalt(0). A loaded field outside its range (language
 // beyond 2, zone outside 0..39, daylight-saving byte beyond 1, a latitude or
 // longitude that is not finite or beyond +-90 / +-180 degrees) takes its
 // default; the rest of the record and the file stay as stored. The file is
@@ -38,7 +39,9 @@ void Init_DataDirs();
 // raises tv::EInOutError without being opened for writing and without waiting:
 // EISDIR for a folder, EINVAL for a FIFO, device or socket. Other file
 // failures raise tv::EInOutError; an unknown settings folder raises it with
-// ENOENT. The defaults are written as Save_Settings writes. Start-up step.
+// ENOENT. The defaults are written as Save_Settings writes, so that starts at
+// the same time all succeed and a start reads either no file or a whole one.
+// Start-up step.
 void Load_Settings();
 
 // Replaces out-of-range fields of Record by their defaults (see Load_Settings).
@@ -48,12 +51,13 @@ void Validate_Settings(Settings_Type& Record);
 // exists, sets in Settings the stamp to VersionStamp (length and characters;
 // the bytes after them are kept), the language, zone index, daylight-saving
 // switch and place (degrees), keeps the padding bytes, and rewrites the file
-// with the 48 bytes (IOCount). True when written. The bytes go to
-// "Tarvelsicht.ini.tmp" first, which replaces the file only once it is
-// completely on the disk: a failed write leaves the previous file unchanged
-// and removes the temporary file. A symbolic link stays a link to the
-// rewritten file. File failures raise tv::EInOutError with errno and the
-// settings file's name.
+// with the 48 bytes (IOCount). True when written. The bytes go to a
+// temporary file of this write's own beside the file first, which replaces
+// the file only once it is completely on the disk: a failed write (a full
+// disk, a file-size limit) leaves the previous file unchanged and removes the
+// temporary file, and programs writing at once never disturb each other. A
+// symbolic link stays a link to the rewritten file. File failures raise
+// tv::EInOutError with errno and the settings file's name.
 bool Save_Settings(std::uint8_t Lang, std::int32_t ZoneIndex, bool DSTOn, double Lat, double Lon);
 
 // The settings stamp for a file version: its first 16 characters, cut at a

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/Errors.h"
 
@@ -49,6 +50,47 @@ inline int RunInChild(const std::function<int()>& Body, unsigned Seconds = 10) {
   if (WIFEXITED(status)) return WEXITSTATUS(status);
   if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
   return -1;
+}
+
+// Runs Body(0) .. Body(Count - 1) in Count forked children that start at the
+// same moment (each waits at a gate that opens when all exist) and returns
+// their results as RunInChild does, in that order. An alarm ends a child
+// still running after Seconds.
+inline std::vector<int> RunTogether(int Count, const std::function<int(int)>& Body, unsigned Seconds = 10) {
+  std::vector<int> codes(static_cast<std::size_t>(Count), -1);
+  int gate[2];
+  if (pipe(gate) != 0) return codes;
+  std::fflush(nullptr);
+  std::vector<pid_t> children;
+  for (int k = 0; k < Count; ++k) {
+    const pid_t pid = fork();
+    if (pid < 0) break;
+    if (pid == 0) {
+      alarm(Seconds);
+      close(gate[1]);
+      char c = 0;
+      while (read(gate[0], &c, 1) < 0 && errno == EINTR) {
+      }
+      int code = OtherError;
+      try {
+        code = Body(k);
+      } catch (...) {
+      }
+      _exit(code);
+    }
+    children.push_back(pid);
+  }
+  close(gate[0]);
+  close(gate[1]);  // the gate opens: every child's read returns at once
+  for (std::size_t k = 0; k < children.size(); ++k) {
+    int status = 0;
+    while (waitpid(children[k], &status, 0) < 0) {
+      if (errno != EINTR) break;
+    }
+    if (WIFEXITED(status)) codes[k] = WEXITSTATUS(status);
+    if (WIFSIGNALED(status)) codes[k] = 128 + WTERMSIG(status);
+  }
+  return codes;
 }
 
 // The errno of the tv::EInOutError that Step raises, NothingRaised, or one of

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cmath>
@@ -48,6 +49,14 @@ Settings_Type ChosenRecord() {
   r.nLat = -33.25;
   r.eLon = 151.125;
   return r;
+}
+
+// The names in Folder, sorted: what a write leaves beside the settings file.
+std::vector<std::string> FolderEntries(const std::string& Folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(Folder)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 void ExpectFields(const Settings_Type& actual, const Settings_Type& expected) {
@@ -314,7 +323,8 @@ TEST_F(SettingsRecord, AnotherStampShowsTheMessageDeletesTheFileAndHaltsWithZero
     const char* Name;
     const char* OwnStamp;
     Bytes File;
-    const char* Shown;  // the stored version as the message shows it
+    std::string Shown;                  // the stored version as the message shows it
+    std::optional<std::string> Stored;  // StoredVersion, when it differs from Shown
   };
   auto withStamp = [](std::uint8_t len, const std::string& chars) {
     Bytes b = DefaultFileBytes();
@@ -323,12 +333,18 @@ TEST_F(SettingsRecord, AnotherStampShowsTheMessageDeletesTheFileAndHaltsWithZero
     return b;
   };
   const std::vector<Case> cases = {
-      {"older version", "1.34.0.0", withStamp(8, "1.33.0.0"), "1.33.0.0"},
-      {"trailing blank", "1.34.0.0", withStamp(9, "1.34.0.0 "), "1.34.0.0 "},
-      {"letter case", "1.34.0.0-RC", withStamp(11, "1.34.0.0-rc"), "1.34.0.0-rc"},
-      {"shorter length byte", "1.34.0.0", withStamp(4, "1.34.0.0"), "1.34"},
-      {"length byte above 16", "1.34.0.0", withStamp(20, "ABCDEFGHIJKLMNOP"), "ABCDEFGHIJKLMNOP"},
-      {"empty file", "1.34.0.0", Bytes{}, ""},
+      {"older version", "1.34.0.0", withStamp(8, "1.33.0.0"), "1.33.0.0", std::nullopt},
+      {"trailing blank", "1.34.0.0", withStamp(9, "1.34.0.0 "), "1.34.0.0 ", std::nullopt},
+      {"letter case", "1.34.0.0-RC", withStamp(11, "1.34.0.0-rc"), "1.34.0.0-rc", std::nullopt},
+      {"shorter length byte", "1.34.0.0", withStamp(4, "1.34.0.0"), "1.34", std::nullopt},
+      {"length byte above 16", "1.34.0.0", withStamp(20, "ABCDEFGHIJKLMNOP"), "ABCDEFGHIJKLMNOP", std::nullopt},
+      {"empty file", "1.34.0.0", Bytes{}, "", std::nullopt},
+      // A text file of 9 bytes: the length byte 'g' (103) counts all 16
+      // characters, of which the 8 the file lacks are zero.
+      {"text file", "1.34.0.0", Bytes{'g', 'a', 'r', 'b', 'a', 'g', 'e', '!', '!'}, "arbage!!????????",
+       std::string("arbage!!") + std::string(8, '\0')},
+      {"control characters and broken UTF-8", "1.34.0.0", withStamp(10, "1.\t3\x7F\xC3\xA4\xFF\xE2\x82"),
+       "1.?3?\xC3\xA4???", "1.\t3\x7F\xC3\xA4\xFF\xE2\x82"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
@@ -350,7 +366,7 @@ TEST_F(SettingsRecord, AnotherStampShowsTheMessageDeletesTheFileAndHaltsWithZero
                                  " is now deleted.\n\rPlease restart the program Tarvelsicht.");
     EXPECT_TRUE(Shown[0].FileExisted);
     EXPECT_FALSE(fs::exists(name));
-    EXPECT_EQ(StoredVersion, c.Shown);
+    EXPECT_EQ(StoredVersion, c.Stored.value_or(c.Shown));
     EXPECT_EQ(SettingsFile, nullptr);
   }
 }
@@ -475,8 +491,9 @@ TEST_F(SettingsRecord, WriteBackOnlyWhileTheFileExists) {
 
 // A full disk, a file-size limit or an end of the program in the middle of
 // the write: the previous file stays whole, the next start gets the previous
-// choices, and the error is raised. The limit applies in a child process that
-// ignores SIGXFSZ, so that the write fails with EFBIG instead of ending it.
+// choices, and the error is raised. The limit applies in a child process in
+// which SIGXFSZ would end the program: the write itself must turn the signal
+// into an ordinary EFBIG, and leave its handling as it was.
 TEST_F(SettingsRecord, AFailedWriteLeavesThePreviousFileWhole) {
   struct Case {
     const char* Name;
@@ -501,16 +518,20 @@ TEST_F(SettingsRecord, AFailedWriteLeavesThePreviousFileWhole) {
     if (c.FileBefore) WriteBytes(name, before);
 
     const int code = testing_child::RunInChild([&] {
-      std::signal(SIGXFSZ, SIG_IGN);
+      std::signal(SIGXFSZ, SIG_DFL);
       const rlimit limit{c.Limit, c.Limit};
       if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 249;
-      return testing_child::ErrorCodeOf([&] {
+      const int result = testing_child::ErrorCodeOf([&] {
         Load_Settings();  // reads only, or writes the defaults of a first start
         if (c.FileBefore && !Save_Settings(2, 5, false, 1.0, 2.0)) throw std::runtime_error("skipped");
       });
+      struct sigaction now {};
+      if (sigaction(SIGXFSZ, nullptr, &now) != 0 || now.sa_handler != SIG_DFL) return 246;
+      return result;
     });
     EXPECT_EQ(code, c.ErrorCode);
-    EXPECT_FALSE(fs::exists(name + ".tmp"));
+    EXPECT_EQ(FolderEntries(SettingsDir),
+              c.FileBefore || c.ErrorCode == 0 ? std::vector<std::string>{"Tarvelsicht.ini"} : std::vector<std::string>{});
 
     if (!c.FileBefore) {
       EXPECT_FALSE(fs::exists(name));  // no short file; the next start writes the defaults
@@ -533,10 +554,48 @@ TEST_F(SettingsRecord, AFailedWriteLeavesThePreviousFileWhole) {
   }
 }
 
-// What an interrupted write leaves beside the file (a temporary file of any
-// length or kind) is ignored by the start and replaced by the next write-back,
-// which never waits on it.
-TEST_F(SettingsRecord, LeftoversOfAnInterruptedWriteAreReplaced) {
+// Programs started at once on a profile without a settings file, many rounds:
+// each writes the defaults, half of them write their choices back at once (as
+// when one is closed right away). No start fails or declines the file (it
+// reads no file or a whole one, never an empty or a short one), and a whole
+// file of one of the writers is left, with nothing beside it.
+TEST_F(SettingsRecord, SimultaneousStartsAllSucceedAndLeaveAWholeFile) {
+  constexpr int Rounds = 40;
+  constexpr int Programs = 4;
+  auto choice = [](int k) {
+    Settings_Type r = ChosenRecord();
+    r.TZoneIndex = 20 + k;
+    r.nLat = 10.0 + k;
+    return r;
+  };
+  std::vector<Bytes> wholeFiles = {DefaultFileBytes()};
+  for (int k = 1; k < Programs; k += 2) wholeFiles.push_back(RecordBytes(choice(k)));
+
+  for (int round = 0; round < Rounds; ++round) {
+    SCOPED_TRACE("round " + std::to_string(round));
+    const std::string name = PrepareSettingsDir();
+    fs::remove_all(SettingsDir);
+    fs::create_directories(SettingsDir);
+    const std::vector<int> codes = testing_child::RunTogether(Programs, [&](int k) {
+      return testing_child::ErrorCodeOf([&] {
+        Load_Settings();
+        if (!Shown.empty()) throw std::runtime_error("declined");
+        const Settings_Type c = choice(k);
+        if (k % 2 == 1 && !Save_Settings(c.Language, c.TZoneIndex, c.DST != 0, c.nLat, c.eLon))
+          throw std::runtime_error("skipped");
+      });
+    });
+    EXPECT_EQ(codes, std::vector<int>(Programs, testing_child::NothingRaised));
+    EXPECT_NE(std::find(wholeFiles.begin(), wholeFiles.end(), ReadBytes(name)), wholeFiles.end());
+    EXPECT_EQ(FolderEntries(SettingsDir), std::vector<std::string>{"Tarvelsicht.ini"});
+  }
+}
+
+// What an interrupted write or another program leaves beside the file, under
+// any name a temporary file has or had (a short file, a FIFO, a folder), is
+// not the settings file: the start and the write-back pass it by without
+// waiting on it, and leave it as it is.
+TEST_F(SettingsRecord, LeftoversBesideTheFileNeitherStopNorBlockTheWrite) {
   struct Case {
     const char* Name;
     std::function<void(const std::string&)> Leave;
@@ -544,27 +603,35 @@ TEST_F(SettingsRecord, LeftoversOfAnInterruptedWriteAreReplaced) {
   const std::vector<Case> cases = {
       {"short temporary file", [](const std::string& temp) { WriteBytes(temp, Bytes(20, 0x11)); }},
       {"FIFO as temporary file", [](const std::string& temp) { ASSERT_EQ(mkfifo(temp.c_str(), 0600), 0); }},
+      {"folder as temporary file", [](const std::string& temp) { fs::create_directory(temp); }},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.Name);
-    const std::string name = PrepareSettingsDir();
-    WriteBytes(name, RecordBytes(ChosenRecord()));
-    fs::remove(name + ".tmp");
-    c.Leave(name + ".tmp");
+  for (const bool firstStart : {false, true}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(c.Name) + (firstStart ? ", first start" : ", later start"));
+      const std::string name = PrepareSettingsDir();
+      fs::remove_all(SettingsDir);
+      fs::create_directories(SettingsDir);
+      if (!firstStart) WriteBytes(name, RecordBytes(ChosenRecord()));
+      // The name older writes used, and one of this program's own pattern.
+      const std::vector<std::string> left = {"Tarvelsicht.ini.1-abc.tmp", "Tarvelsicht.ini.tmp"};
+      for (const std::string& leftover : left) c.Leave(SettingsDir + leftover);
 
-    const int code = testing_child::RunInChild([&] {
-      return testing_child::ErrorCodeOf([&] {
-        Load_Settings();
-        if (Settings.TZoneIndex != 28) throw std::runtime_error("not loaded");
-        if (!Save_Settings(1, 16, true, 52.5, 13.25)) throw std::runtime_error("skipped");
-      });
-    }, 5);
-    EXPECT_EQ(code, testing_child::NothingRaised);
-    EXPECT_FALSE(fs::exists(fs::symlink_status(name + ".tmp")));
-    Load_Settings();
-    EXPECT_EQ(Settings.TZoneIndex, 16);
-    EXPECT_EQ(Settings.nLat, 52.5);
-    EXPECT_EQ(ReadBytes(name).size(), 48u);
+      const int code = testing_child::RunInChild([&] {
+        return testing_child::ErrorCodeOf([&] {
+          Load_Settings();
+          if (Settings.TZoneIndex != (firstStart ? 15 : 28)) throw std::runtime_error("not loaded");
+          if (!Save_Settings(1, 16, true, 52.5, 13.25)) throw std::runtime_error("skipped");
+        });
+      }, 5);
+      EXPECT_EQ(code, testing_child::NothingRaised);
+      Load_Settings();
+      EXPECT_EQ(Settings.TZoneIndex, 16);
+      EXPECT_EQ(Settings.nLat, 52.5);
+      EXPECT_EQ(ReadBytes(name).size(), 48u);
+      std::vector<std::string> expected = left;
+      expected.insert(expected.begin(), "Tarvelsicht.ini");
+      EXPECT_EQ(FolderEntries(SettingsDir), expected);
+    }
   }
 }
 
@@ -593,7 +660,7 @@ TEST_F(SettingsRecord, SpecialFilesInPlaceOfTheFileRaiseWithoutWaiting) {
     const int code = testing_child::RunInChild([] { return testing_child::ErrorCodeOf(Load_Settings); }, 5);
     EXPECT_EQ(code, c.ErrorCode);
     EXPECT_EQ(fs::status(name).type(), c.Kind);
-    EXPECT_FALSE(fs::exists(name + ".tmp"));
+    EXPECT_EQ(FolderEntries(SettingsDir), std::vector<std::string>{"Tarvelsicht.ini"});
   }
 
   // A file that became a FIFO during the run is no longer the settings file:
@@ -621,8 +688,8 @@ TEST_F(SettingsRecord, RewriteKeepsALinkAndThePermissions) {
   ASSERT_TRUE(Save_Settings(2, 3, false, 4.5, 5.5));
   EXPECT_TRUE(fs::is_symlink(name));
   EXPECT_EQ(fs::status(real).permissions(), fs::perms::owner_read | fs::perms::owner_write);
-  EXPECT_FALSE(fs::exists(name + ".tmp"));
-  EXPECT_FALSE(fs::exists(real + ".tmp"));
+  EXPECT_EQ(FolderEntries(SettingsDir), std::vector<std::string>{"Tarvelsicht.ini"});
+  EXPECT_EQ(FolderEntries(Root), (std::vector<std::string>{"config", "home", "kept-elsewhere.ini"}));
   Settings = Settings_Type{};
   Load_Settings();
   EXPECT_EQ(Settings.TZoneIndex, 3);
@@ -649,7 +716,7 @@ TEST_F(SettingsRecord, ReadOnlyFileIsNotRewritten) {
   });
   EXPECT_EQ(code, EACCES);
   EXPECT_EQ(ReadBytes(name), stored);
-  EXPECT_FALSE(fs::exists(name + ".tmp"));
+  EXPECT_EQ(FolderEntries(SettingsDir), std::vector<std::string>{"Tarvelsicht.ini"});
 }
 
 TEST(VersionStampOf, FirstSixteenWholeCharacters) {

@@ -194,4 +194,24 @@ TEST(Utf8Text, CountsCharactersAndCutsOnlyBetweenThem) {
   EXPECT_EQ(Utf8Prefix("abc", 0, 10), "");
 }
 
+TEST(Utf8Text, PrintableFormReplacesEveryByteThatIsNoPrintableCharacter) {
+  struct Case {
+    const char* Name;
+    std::string Text, Shown;
+  } const Cases[] = {
+      {"plain", "1.34.0.0 ~", "1.34.0.0 ~"},
+      {"whole characters", "Année ±5 \xE2\x82\xAC \xF0\x9F\x8C\x99", "Année ±5 \xE2\x82\xAC \xF0\x9F\x8C\x99"},
+      {"zero, controls, delete", std::string("a\0b\t\r\n\x1F\x7F", 8), "a?b?????"},
+      {"C1 control U+0085", "x\xC2\x85y", "x??y"},
+      {"no-break space U+00A0", "x\xC2\xA0y", "x\xC2\xA0y"},
+      {"stray continuation byte", "\x80\xBF", "??"},
+      {"overlong forms", "\xC0\xAF\xE0\x80\xAF", "?????"},
+      {"surrogate", "\xED\xA0\x80", "???"},
+      {"beyond U+10FFFF", "\xF4\x90\x80\x80", "????"},
+      {"sequence cut by the end", "ok\xE2\x82", "ok??"},
+      {"sequence cut by an ASCII byte", "\xC3" "A", "?A"},
+  };
+  for (const Case& c : Cases) EXPECT_EQ(Utf8Printable(c.Text), c.Shown) << c.Name;
+}
+
 }  // namespace
