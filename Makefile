@@ -40,8 +40,14 @@ test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS); \
 	status=$$?; rm -rf $$tmp; exit $$status
 
+# Benchmarks run headless like the tests; a failing one fails the command
+# (after the others have run).
 bench: build
-	@for b in $(BUILD)/bench/*_bench; do [ -x "$$b" ] && "$$b"; done; true
+	@tmp=$$(mktemp -d) && mkdir -m 700 $$tmp/runtime && status=0 && \
+	for b in $(BUILD)/bench/*_bench; do \
+	  [ -x "$$b" ] || continue; \
+	  QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$$tmp/runtime "$$b" || { echo "bench: $$b failed"; status=1; }; \
+	done; rm -rf $$tmp; exit $$status
 
 # Fuzzes the settings loader for FUZZ_SECONDS seconds in its own clang build.
 fuzz:

@@ -13,18 +13,22 @@
 
 namespace {
 
-// Figure end points get refraction only above this geometric altitude,
-// radians (-5 degrees). The refraction formula has its pole at about -5.11
-// degrees, where it would throw an end point anywhere; at -5 degrees the
-// correction is about 0.0004 degree (under a hundredth of a pixel), so the
-// cut-off leaves no visible step.
-constexpr double FigureRefractionFloor = -5.0 * Deg2Rad;
+// The band of geometric altitudes, radians, in which figure end points get no
+// refraction. The refraction formula's term A + 10.3 / (A + 5.11) (A in
+// degrees) runs through -180 degrees at about -5.169 and through +180 degrees
+// at about -5.054, with infinitely many poles between: there the correction
+// takes any size and either sign and would throw an end point anywhere, even
+// into the visible sky. Outside the band the formula is smooth and every end
+// point follows it, also below the horizon, where it decides which ends fall
+// under the line limit.
+constexpr double FigureRefractionBandLow = -5.17 * Deg2Rad;
+constexpr double FigureRefractionBandHigh = -5.05 * Deg2Rad;
 
 }  // namespace
 
 double FigureEndAltitude(double Alt) {
-  if (Alt > FigureRefractionFloor) return Alt + Refraction(Alt);
-  return Alt;
+  if (Alt >= FigureRefractionBandLow && Alt <= FigureRefractionBandHigh) return Alt;
+  return Alt + Refraction(Alt);
 }
 
 bool FigureEndPixel(double Alt, double Azi, std::int32_t& X, std::int32_t& Y) {
@@ -44,9 +48,10 @@ void Draw_ConstLines(tv::TCanvas& Image) {
 
   const double Lon = eLon * Deg2Rad;
   const double Lat = nLat * Deg2Rad;
-  // An end clearly below the line limit (-5.7 degrees) gets no refraction, so
-  // its segment is left out whatever the full conversion would give; such
-  // segments are passed over at once.
+  // Below the line limit (-5.73 degrees) refraction only lowers an end point
+  // (down to about -89.9 degrees, and by a hair's breadth below that), so a
+  // segment with an end clearly below the limit is left out whatever the full
+  // conversion would give; such segments are passed over at once.
   const THorizonPretest BelowLineLimit(Lon, Lat, LineLimit);
   for (std::int32_t i = 1; i <= 88; ++i) {
     const ConstLine_Type& Figure = ConstLines[i];

@@ -10,8 +10,9 @@
 #include "platform/canvas/Canvas.h"
 
 // The altitude at which a figure end point is drawn, radians: the geometric
-// altitude Alt (radians) plus refraction when Alt is above -5 degrees, Alt
-// itself at or below -5 degrees (where the refraction formula has its pole).
+// altitude Alt (radians) plus refraction, except in the band from -5.17 to
+// -5.05 degrees (both included), where the refraction formula has its poles
+// and Alt stays geometric.
 double FigureEndAltitude(double Alt);
 
 // The pixel of a figure end point at (Alt, Azi) (radians, azimuth from the

@@ -1,9 +1,16 @@
 // Picture files: the JPEG reader's errors (missing, empty, not a JPEG,
-// truncated, corrupt) and the 24-bit BMP writer's layout.
+// truncated, corrupt, not a regular file, too large) and the 24-bit BMP
+// writer's layout and failures.
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
-#include <unistd.h>
 
 #include "CanvasTestUtil.h"
 #include "platform/Errors.h"
@@ -57,7 +64,7 @@ TEST_F(PictureFileTest, EveryBadFileGivesOurErrorWithItsName) {
   struct Row { const char* Name; std::string Path; int Errno; };
   const Row rows[] = {
       {"missing", (Dir_ / "no such picture.jpg").string(), ENOENT},
-      {"folder", Dir_.string(), 0},
+      {"folder", Dir_.string(), EISDIR},
       {"empty", Write("empty.jpg", {}), EIO},
       {"text", Write("text.jpg", {'h', 'e', 'l', 'l', 'o', '\n'}), EIO},
       {"truncated", Write("truncated.jpg", truncated), EIO},
@@ -76,6 +83,122 @@ TEST_F(PictureFileTest, EveryBadFileGivesOurErrorWithItsName) {
       }
     }
   }
+}
+
+// Runs Body in a forked child and returns its result as the exit code, or
+// 128 plus the signal that ended it; an alarm ends a child that blocks.
+int RunInChild(const std::function<int()>& Body) {
+  std::fflush(nullptr);
+  const pid_t pid = fork();
+  if (pid == 0) {
+    alarm(10);
+    int code = 251;
+    try {
+      code = Body();
+    } catch (...) {
+    }
+    _exit(code);
+  }
+  int status = 0;
+  if (pid < 0 || waitpid(pid, &status, 0) != pid) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// The errno of the EInOutError that Step raises (0 when none, 250 for any
+// other exception).
+int ErrorCodeOf(const std::function<void()>& Step) {
+  try {
+    Step();
+  } catch (const EInOutError& e) {
+    return e.ErrorCode();
+  } catch (...) {
+    return 250;
+  }
+  return 0;
+}
+
+// A FIFO, a device or a socket named like the picture is never opened for
+// reading: it would wait for a writer for ever.
+TEST_F(PictureFileTest, OnlyRegularFilesAreOpened) {
+  const std::string fifo = (Dir_ / "fifo.jpg").string();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(RunInChild([&] { return ErrorCodeOf([&] { ReadJpegFile(fifo); }); }), EINVAL);
+  EXPECT_EQ(RunInChild([&] { return ErrorCodeOf([&] { ReadJpegFile("/dev/zero"); }); }), EINVAL);
+  // A link to the picture is followed.
+  const std::string link = (Dir_ / "link.jpg").string();
+  fs::create_symlink(Background, link);
+  EXPECT_EQ(ReadJpegFile(link).size(), QSize(2000, 2000));
+}
+
+// A header that claims more pixels than the limit on either side is refused
+// before the picture is allocated, with the reader's usual error.
+TEST_F(PictureFileTest, PicturesBeyondTheSideLimitAreRefusedFromTheirHeader) {
+  const std::vector<char> good = Read(Background);
+  // The frame header (SOF0..SOF15 but not DHT, JPG or DAC): height and width
+  // as 16-bit big-endian numbers 3 and 5 bytes after its length.
+  std::size_t sof = 0;
+  for (std::size_t at = 2; at + 9 < good.size() && sof == 0;) {
+    const unsigned char marker = static_cast<unsigned char>(good[at + 1]);
+    ASSERT_EQ(static_cast<unsigned char>(good[at]), 0xFF);
+    if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) sof = at;
+    at += 2 + (static_cast<unsigned char>(good[at + 2]) << 8 | static_cast<unsigned char>(good[at + 3]));
+  }
+  ASSERT_NE(sof, 0u);
+  auto withSize = [&](unsigned width, unsigned height) {
+    std::vector<char> bytes = good;
+    bytes[sof + 5] = static_cast<char>(height >> 8), bytes[sof + 6] = static_cast<char>(height & 0xFF);
+    bytes[sof + 7] = static_cast<char>(width >> 8), bytes[sof + 8] = static_cast<char>(width & 0xFF);
+    return bytes;
+  };
+  struct Row {
+    const char* Name;
+    std::vector<char> Bytes;
+    int MaxSide;
+    const char* Refused;  // the sizes the message names; nullptr: read
+  } const rows[] = {
+      {"the background at a limit of its size", good, 2000, nullptr},
+      {"the background one pixel beyond the limit", good, 1999, "2000 x 2000"},
+      {"20000 x 20000 at the default limit", withSize(20000, 20000), 16384, "20000 x 20000"},
+      {"too wide only", withSize(16385, 8), 16384, "16385 x 8"},
+      {"too high only", withSize(8, 40000), 16384, "8 x 40000"},
+  };
+  for (const Row& r : rows) {
+    const std::string path = Write("sized.jpg", r.Bytes);
+    try {
+      const QImage p = ReadJpegFile(path, r.MaxSide);
+      EXPECT_EQ(r.Refused, nullptr) << r.Name << ": read";
+      EXPECT_EQ(p.size(), QSize(2000, 2000)) << r.Name;
+    } catch (const EInOutError& e) {
+      ASSERT_NE(r.Refused, nullptr) << r.Name << ": " << e.what();
+      EXPECT_EQ(e.ErrorCode(), EIO) << r.Name;
+      EXPECT_EQ(e.FileName(), path) << r.Name;
+      EXPECT_NE(std::string(e.what()).find(r.Refused), std::string::npos) << r.Name << ": " << e.what();
+      EXPECT_NE(std::string(e.what()).find("exceeds the limit"), std::string::npos) << r.Name << ": " << e.what();
+    }
+  }
+}
+
+// A full disk or a file-size limit while writing the picture: the error is
+// raised, the signal of the limit does not end the program, and a picture of
+// an earlier save stays whole, with nothing left beside it.
+TEST_F(PictureFileTest, FailedBmpWriteKeepsThePreviousPicture) {
+  TBitmap b(100, 100);
+  const std::string path = (Dir_ / "Tarvelsicht_Bild.bmp").string();
+  b.SaveToFile(path);
+  const std::vector<char> before = Read(path);
+  b.Canvas().Brush.Color = 0x123456;
+  b.Canvas().FillRect({0, 0, 100, 100});
+  const int code = RunInChild([&] {
+    std::signal(SIGXFSZ, SIG_DFL);
+    const rlimit limit{10000, 10000};
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 249;
+    return ErrorCodeOf([&] { b.SaveToFile(path); });
+  });
+  EXPECT_EQ(code, EFBIG);
+  EXPECT_EQ(Read(path), before);
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(Dir_)) names.push_back(entry.path().filename().string());
+  EXPECT_EQ(names, std::vector<std::string>{"Tarvelsicht_Bild.bmp"});
 }
 
 TEST_F(PictureFileTest, BmpOfTheDrawingBitmapHasTwelveMillionAndFiftyFourBytes) {

@@ -1,6 +1,6 @@
 // The constellation figure and name layers on a recording canvas: which
-// segments are drawn, where their ends go (no refraction at or below -5
-// degrees, where the formula has its pole), and how labels are turned.
+// segments are drawn, where their ends go (no refraction in the band round
+// -5.11 degrees where the formula has its poles), and how labels are turned.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,37 +16,64 @@ namespace {
 // Pixels per radian of zenith distance.
 constexpr double PixelsPerRadian = 948.0 / PiHalf;
 
-TEST(FigureEnds, RefractionStopsAtMinusFiveDegreesWithoutAVisibleStep) {
+TEST(FigureEnds, RefractionFollowsTheRuleEverywhereButTheBandOfItsPoles) {
   struct Case {
     const char* Name;
     double AltDeg;
     bool Refracted;
   } const Cases[] = {
-      {"high", 40.0, true},         {"on the horizon", 0.0, true},
-      {"just above -5", -4.999, true}, {"at -5", -5.0, false},
-      {"the pole of the formula", -5.11, false}, {"just below the pole", -5.1100001, false},
-      {"far below", -40.0, false},
+      {"high", 40.0, true},
+      {"on the horizon", 0.0, true},
+      {"at -5, where the rule is smooth", -5.0, true},
+      {"just above the band", -5.0499, true},
+      {"upper edge of the band", -5.05, false},
+      {"beside the upper pole", -5.0543, false},
+      {"the pole of the term", -5.11, false},
+      {"beside the lower pole", -5.1689, false},
+      {"lower edge of the band", -5.17, false},
+      {"just below the band", -5.1701, true},
+      {"just above the line limit", -5.70, true},
+      {"far below", -40.0, true},
+      {"nadir", -90.0, true},
   };
   for (const Case& c : Cases) {
     const double Alt = c.AltDeg * Deg2Rad;
     const double Expected = c.Refracted ? Alt + Refraction(Alt) : Alt;
-    EXPECT_DOUBLE_EQ(FigureEndAltitude(Alt), Expected) << c.Name;
+    EXPECT_EQ(FigureEndAltitude(Alt), Expected) << c.Name;
   }
-  // Across the cut-off the drawn altitude moves by far less than a pixel.
-  const double Step = FigureEndAltitude(-5.0 * Deg2Rad + 1e-12) - FigureEndAltitude(-5.0 * Deg2Rad);
-  EXPECT_LT(std::fabs(Step) * PixelsPerRadian, 0.01);
-  // Without the cut-off the formula moves points near -5.11 degrees by
-  // arbitrary amounts of either sign; with it they stay where their stars are.
+  // Just outside both edges the rule moves an end point by a fraction of a
+  // degree; an end point below -5.7 degrees is moved down, under the line
+  // limit, so its segment is left out as the rule says.
+  EXPECT_NEAR(FigureEndAltitude(-5.0499 * Deg2Rad) * Rad2Deg, -5.1198, 0.001);
+  EXPECT_NEAR(FigureEndAltitude(-5.1701 * Deg2Rad) * Rad2Deg, -4.8880, 0.001);
+  EXPECT_LT(FigureEndAltitude(-5.70 * Deg2Rad), LineLimit);
+  EXPECT_GT(FigureEndAltitude(-5.68 * Deg2Rad), LineLimit);
+
+  // Outside the band the rule is smooth: no end point moves by more than 0.75
+  // degree, up to the edges. Inside it the rule would move points by arbitrary
+  // amounts of either sign; there they stay where their stars are.
+  double LargestOutside = 0;
+  for (int k = -180000; k <= 180000; ++k) {
+    const double Deg = k * 0.0005;
+    if (Deg >= -5.17 && Deg <= -5.05) continue;
+    LargestOutside = std::max(LargestOutside, std::fabs(FigureEndAltitude(Deg * Deg2Rad) - Deg * Deg2Rad));
+  }
+  for (int k = 1; k <= 1000; ++k) {
+    for (const double Deg : {-5.17 - k * 1e-7, -5.05 + k * 1e-7}) {
+      LargestOutside = std::max(LargestOutside, std::fabs(FigureEndAltitude(Deg * Deg2Rad) - Deg * Deg2Rad));
+    }
+  }
+  EXPECT_LT(LargestOutside * Rad2Deg, 0.75);
   double Largest = 0;
   bool Up = false, Down = false;
-  for (int k = 1; k <= 200; ++k) {
-    const double Alt = (-5.11 + (k - 100) * 1e-6) * Deg2Rad;
+  for (int k = 0; k <= 12000; ++k) {
+    const double Alt = (-5.17 + k * 1e-5) * Deg2Rad;
     const double Shift = Refraction(Alt) * PixelsPerRadian;
     Largest = std::max(Largest, std::fabs(Shift));
     (Shift > 0 ? Up : Down) = true;
     EXPECT_EQ(FigureEndAltitude(Alt), Alt);
   }
-  EXPECT_GT(Largest, 10.0);
+  EXPECT_GT(Largest, 100.0);
   EXPECT_TRUE(Up && Down);
 }
 
@@ -109,8 +136,9 @@ TEST_F(FigureFixture, SegmentsNeedBothRefractedEndsAboveTheLineLimit) {
   F.Seg[1] = Segment(0, -50, 0, -40);           // both high in the south: drawn
   F.Seg[2] = Segment(0, -50, 12, 83.7);         // one end at -6.3 degrees: left out
   F.Seg[3] = Segment(0, -50, 12, 84.89);        // one end at -5.11 degrees: drawn, end unrefracted
-  F.Seg[4] = Segment(0, -50, 0, -60);           // beyond Count: never read
-  F.Count = 3;
+  F.Seg[4] = Segment(0, -50, 12, 84.30);        // one end at -5.70 degrees, refracted below -0.1 rad: left out
+  F.Seg[5] = Segment(0, -50, 0, -60);           // beyond Count: never read
+  F.Count = 4;
   tv::TRecordingCanvas Canvas;
   Canvas.Pen.Style = tv::TPenStyle::psDot;
   Draw_ConstLines(Canvas);

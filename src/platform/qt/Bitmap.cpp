@@ -52,6 +52,9 @@ void TBitmap::SaveToFile(const std::string& FileName) const { WriteBmpFile(Image
 
 void EnsureGuiApplication() {
   if (QCoreApplication::instance() != nullptr) return;
+  // Tests, benchmarks and tools never show a window: they draw without a
+  // display unless QT_QPA_PLATFORM names a platform.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
   static char name[] = "tarvelsicht";
   static char* argv[] = {name, nullptr};

@@ -34,7 +34,8 @@ class TBitmap {
   TColor Pixel(int X, int Y) const;
 
   // Writes the picture as a 24-bit BMP file (54-byte header, rows bottom-up,
-  // each padded to 4 bytes). Raises EInOutError with the file name.
+  // each padded to 4 bytes), as WriteBmpFile does. Raises EInOutError with the
+  // file name.
   void SaveToFile(const std::string& FileName) const;
 
  private:
@@ -47,18 +48,24 @@ class TBitmap {
 };
 
 // Decodes the JPEG file FileName at full scale into an RGB32 picture of the
-// file's size (greyscale pictures become grey RGB). A file that cannot be
-// opened raises EInOutError with its errno; a file that is not a JPEG, is
-// corrupt or ends early raises EInOutError (EIO) with libjpeg's message; both
-// carry the file name. Never ends the program.
-QImage ReadJpegFile(const std::string& FileName);
+// file's size (greyscale pictures become grey RGB). Only a regular file is
+// opened, never waiting: a folder raises EInOutError with EISDIR, a FIFO,
+// device or socket with EINVAL, a file that cannot be opened with its errno. A
+// file that is not a JPEG, is corrupt or ends early raises EInOutError (EIO)
+// with libjpeg's message, and so does a picture wider or higher than MaxSide
+// pixels, refused from its header before its pixels are allocated. Every
+// error carries the file name. Never ends the program.
+QImage ReadJpegFile(const std::string& FileName, int MaxSide = 16384);
 
-// Writes Image as a 24-bit BMP file; EInOutError with the file name when the
-// file cannot be created or written (a partly written file is removed).
+// Writes Image as a 24-bit BMP file, through a temporary file beside it that
+// replaces the file once it is whole (see TFileReplacement); EInOutError with
+// the file name when it cannot be created or written, leaving no partial file
+// and a previous file as it was.
 void WriteBmpFile(const QImage& Image, const std::string& FileName);
 
 // Creates the process's QGuiApplication when there is none yet (fonts and
-// text painting need one); for tests, benchmarks and tools.
+// text painting need one); for tests, benchmarks and tools. It needs no
+// display: the offscreen platform unless QT_QPA_PLATFORM names another.
 void EnsureGuiApplication();
 
 }  // namespace tv

@@ -1,12 +1,10 @@
 // The 24-bit BMP writer: BITMAPFILEHEADER (14 bytes), BITMAPINFOHEADER (40
 // bytes), then the rows from the bottom up, blue-green-red, each padded to a
 // multiple of 4 bytes. 2000 x 2000 pixels give 12,000,054 bytes.
-#include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <vector>
 
-#include "platform/Errors.h"
+#include "platform/FileIO.h"
 #include "platform/qt/Bitmap.h"
 
 namespace tv {
@@ -48,28 +46,20 @@ void WriteBmpFile(const QImage& Image, const std::string& FileName) {
   Put32(header, 0);               // colours used
   Put32(header, 0);               // important colours
 
-  std::FILE* f = std::fopen(FileName.c_str(), "wb");
-  if (f == nullptr) throw EInOutError(errno, FileName, "create");
-  bool ok = std::fwrite(header.data(), 1, header.size(), f) == header.size();
+  // Written beside the file first: a failure keeps a previous picture whole.
+  TFileReplacement File(FileName);
+  File.Write(header.data(), header.size());
   std::vector<unsigned char> row(rowBytes, 0);
-  for (std::uint32_t y = h; ok && y-- > 0;) {
+  for (std::uint32_t y = h; y-- > 0;) {
     const QRgb* line = reinterpret_cast<const QRgb*>(img.constScanLine(static_cast<int>(y)));
     for (std::uint32_t x = 0; x < w; ++x) {
       row[3 * x] = static_cast<unsigned char>(qBlue(line[x]));
       row[3 * x + 1] = static_cast<unsigned char>(qGreen(line[x]));
       row[3 * x + 2] = static_cast<unsigned char>(qRed(line[x]));
     }
-    ok = std::fwrite(row.data(), 1, rowBytes, f) == rowBytes;
+    if (File.Write(row.data(), rowBytes) != rowBytes) break;
   }
-  int error = ok ? 0 : (errno != 0 ? errno : EIO);
-  if (std::fclose(f) != 0 && ok) {
-    ok = false;
-    error = errno != 0 ? errno : EIO;
-  }
-  if (!ok) {
-    std::remove(FileName.c_str());
-    throw EInOutError(error, FileName, "write");
-  }
+  File.Commit();
 }
 
 }  // namespace tv

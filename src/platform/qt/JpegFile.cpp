@@ -3,6 +3,8 @@
 // (setjmp/longjmp, since a C++ exception may not cross libjpeg's C frames),
 // which cleans up and raises our error. Warnings (corrupt data, a file that
 // ends early) count as errors: a damaged picture is not shown half grey.
+#include <unistd.h>
+
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
@@ -13,6 +15,7 @@ extern "C" {
 }
 
 #include "platform/Errors.h"
+#include "platform/FileIO.h"
 #include "platform/qt/Bitmap.h"
 
 namespace tv {
@@ -36,10 +39,12 @@ extern "C" void JpegEmitMessage(j_common_ptr Info, int Level) {
   // Trace messages (Level >= 0) are not shown.
 }
 
-// Decodes File into *Out; false with Message set on any libjpeg error. Keeps no
-// object with a destructor between the setjmp and a possible longjmp: the row
-// buffer comes from libjpeg's own pool.
-bool DecodeJpeg(std::FILE* File, QImage* Out, char* Message) {
+// Decodes File into *Out; false with Message set on any libjpeg error or for
+// a picture wider or higher than MaxSide pixels, which is refused from its
+// header before anything of its size is allocated. Keeps no object with a
+// destructor between the setjmp and a possible longjmp: the row buffer comes
+// from libjpeg's own pool.
+bool DecodeJpeg(std::FILE* File, int MaxSide, QImage* Out, char* Message) {
   jpeg_decompress_struct info;
   TJpegErrorManager err;
   info.err = jpeg_std_error(&err.Pub);
@@ -54,6 +59,12 @@ bool DecodeJpeg(std::FILE* File, QImage* Out, char* Message) {
   jpeg_create_decompress(&info);
   jpeg_stdio_src(&info, File);
   jpeg_read_header(&info, TRUE);
+  if (info.image_width > static_cast<JDIMENSION>(MaxSide) || info.image_height > static_cast<JDIMENSION>(MaxSide)) {
+    std::snprintf(Message, JMSG_LENGTH_MAX, "picture of %u x %u pixels exceeds the limit of %d on a side",
+                  static_cast<unsigned>(info.image_width), static_cast<unsigned>(info.image_height), MaxSide);
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
   info.out_color_space = JCS_RGB;  // 24 bits; greyscale is widened
   info.scale_num = 1;
   info.scale_denom = 1;
@@ -82,12 +93,18 @@ bool DecodeJpeg(std::FILE* File, QImage* Out, char* Message) {
 
 }  // namespace
 
-QImage ReadJpegFile(const std::string& FileName) {
-  std::FILE* f = std::fopen(FileName.c_str(), "rb");
-  if (f == nullptr) throw EInOutError(errno, FileName, "open");
+QImage ReadJpegFile(const std::string& FileName, int MaxSide) {
+  // Only a regular file: a FIFO of that name would wait for a writer for ever.
+  const int fd = OpenRegularFile(FileName);
+  std::FILE* f = ::fdopen(fd, "rb");
+  if (f == nullptr) {
+    const int code = errno;
+    ::close(fd);
+    throw EInOutError(code, FileName, "open");
+  }
   QImage picture;
   char message[JMSG_LENGTH_MAX];
-  const bool ok = DecodeJpeg(f, &picture, message);
+  const bool ok = DecodeJpeg(f, MaxSide < 1 ? 1 : MaxSide, &picture, message);
   std::fclose(f);
   if (!ok) throw EInOutError(EIO, FileName, std::string("read JPEG: ") + message);
   return picture;
