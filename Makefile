@@ -1,5 +1,6 @@
 # Tarvelsicht: `make run` builds and starts the program, `make test` builds and
-# runs all tests headless. Both first install missing Debian packages.
+# runs all tests headless, `make test-asan` runs them built with the address
+# and undefined-behaviour sanitizers. All first install missing Debian packages.
 
 BUILD     ?= build
 BUILDTYPE ?= Release
@@ -15,7 +16,15 @@ FUZZ_PACKAGES = clang libclang-rt-14-dev
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test bench fuzz clean
+# The sanitizer build: every test suite built with AddressSanitizer and
+# UndefinedBehaviorSanitizer; any report fails its test. Leaks are reported
+# except the system font library's own (tools/lsan-suppressions.txt).
+ASAN_BUILD ?= build-asan
+SANITIZER_ENV = ASAN_OPTIONS=check_initialization_order=1:strict_init_order=1:detect_leaks=1 \
+                UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+                LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan-suppressions.txt:print_suppressions=0
+
+.PHONY: all deps configure build run test test-asan bench fuzz clean
 
 all: build
 
@@ -40,6 +49,18 @@ test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS); \
 	status=$$?; rm -rf $$tmp; exit $$status
 
+# The whole test suite under the sanitizers, headless, in its own build;
+# the tests labelled e2e (the real program on a virtual display) are left out.
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVELSICHT_SANITIZE=ON \
+	  -DTARVELSICHT_BENCH=OFF
+	$(SANITIZER_ENV) cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@tmp=$$(mktemp -d) && mkdir -m 700 $$tmp/runtime && \
+	$(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$$tmp/runtime \
+	XDG_CONFIG_HOME=$$tmp/config XDG_DOCUMENTS_DIR=$$tmp/documents \
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -LE e2e; \
+	status=$$?; rm -rf $$tmp; exit $$status
+
 # Benchmarks run headless like the tests; a failing one fails the command
 # (after the others have run).
 bench: build
@@ -49,15 +70,20 @@ bench: build
 	  QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$$tmp/runtime "$$b" || { echo "bench: $$b failed"; status=1; }; \
 	done; rm -rf $$tmp; exit $$status
 
-# Fuzzes the settings loader for FUZZ_SECONDS seconds in its own clang build.
+# Fuzzes the settings loader and then the JPEG reader, each for FUZZ_SECONDS
+# seconds, in their own clang build. New inputs collect in
+# $(FUZZ_BUILD)/corpus/, failing ones in $(FUZZ_BUILD)/artifacts/.
 fuzz:
 	@tools/install-deps.sh $(PACKAGES) $(FUZZ_PACKAGES)
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DTARVELSICHT_FUZZ=ON -DTARVELSICHT_TESTS=OFF -DTARVELSICHT_BENCH=OFF
-	cmake --build $(FUZZ_BUILD) --target settings_fuzz -j $(JOBS)
-	mkdir -p $(FUZZ_BUILD)/corpus/settings
+	cmake --build $(FUZZ_BUILD) --target settings_fuzz jpeg_fuzz -j $(JOBS)
+	mkdir -p $(FUZZ_BUILD)/corpus/settings $(FUZZ_BUILD)/corpus/jpeg $(FUZZ_BUILD)/seeds/jpeg $(FUZZ_BUILD)/artifacts
+	cp tools/fuzz/jpeg-seeds/*.jpg data/run/Himmelshintergrund_radial_2000x2000.jpg $(FUZZ_BUILD)/seeds/jpeg/
 	$(FUZZ_BUILD)/tools/fuzz/settings_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	  $(FUZZ_BUILD)/corpus/settings
+	  -artifact_prefix=$(FUZZ_BUILD)/artifacts/settings- $(FUZZ_BUILD)/corpus/settings
+	$(FUZZ_BUILD)/tools/fuzz/jpeg_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_BUILD)/artifacts/jpeg- $(FUZZ_BUILD)/corpus/jpeg $(FUZZ_BUILD)/seeds/jpeg
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD)
