@@ -20,4 +20,7 @@ EInOutError::EInOutError(int errorCode, const std::string& fileName, const std::
       ErrorCode_(errorCode),
       FileName_(fileName) {}
 
+EListError::EListError(long long index)
+    : ERangeError("List index out of bounds (" + std::to_string(index) + ")") {}
+
 }  // namespace tv

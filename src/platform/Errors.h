@@ -23,6 +23,13 @@ class ERangeError : public EProgramError {
       : EProgramError(what) {}
 };
 
+// An index outside the items of a list or collection; the message is the
+// list's own: "List index out of bounds (5)".
+class EListError : public ERangeError {
+ public:
+  explicit EListError(long long index);
+};
+
 // An integer operation whose exact result does not fit the 32-bit type.
 class EIntOverflow : public EProgramError {
  public:

@@ -1,0 +1,71 @@
+// The mappings between cell indices and pixels. They read the column widths
+// and visibility as they are now and the extents and offsets of the last
+// layout and scroll; they change nothing.
+#include <algorithm>
+
+#include "grid/TextGrid.h"
+#include "platform/CheckedInt.h"
+
+using tv::CheckedAdd;
+using tv::CheckedSub;
+
+std::int32_t TTextGrid::ColumnLeft(std::int32_t Col) const {
+  std::int32_t left = 0;
+  for (std::int32_t c = 0; c < Col; ++c) {
+    const TTextColumn& column = Columns_->GetItem(c);
+    if (column.Visible()) left = CheckedAdd(left, column.Width());
+  }
+  return left;
+}
+
+tv::TRect TTextGrid::CellBounds(std::int32_t Col, std::int32_t Row) const {
+  if (Col == -1 || Row == -1) return {};
+  const std::int32_t left = ColumnLeft(Col);
+  const TTextColumn& column = Columns_->GetItem(Col);
+  const std::int32_t top = tv::CheckedMul(Row, DefRowHeight_);
+  const std::int32_t width = column.Visible() ? column.Width() : 0;
+  return {CheckedSub(left, 1), CheckedSub(top, 1), CheckedAdd(left, width), CheckedAdd(top, DefRowHeight_)};
+}
+
+std::int32_t TTextGrid::DX() const { return CheckedSub(GutterExtent_, ScrollX_); }
+std::int32_t TTextGrid::DY() const { return CheckedSub(HeaderExtent_, ScrollY_); }
+
+tv::TRect TTextGrid::ToClientRect(const tv::TRect& Rect) const {
+  const std::int32_t dx = DX(), dy = DY();
+  return {CheckedAdd(Rect.Left, dx), CheckedAdd(Rect.Top, dy), CheckedAdd(Rect.Right, dx),
+          CheckedAdd(Rect.Bottom, dy)};
+}
+
+namespace {
+// The column search: the first c (0 .. ColCount) whose left edge is not left
+// of the unscrolled x, or ColCount; the column found is c - 1.
+std::int32_t SearchColumn(const TTextColumns& Columns, std::int32_t UnscrolledX) {
+  std::int32_t c = 0;
+  std::int32_t left = 0;  // ColumnLeft(c)
+  while (c < Columns.Count() && left < UnscrolledX) {
+    const TTextColumn& column = Columns.GetItem(c);
+    if (column.Visible()) left = CheckedAdd(left, column.Width());
+    ++c;
+  }
+  return c;
+}
+}  // namespace
+
+tv::TPoint TTextGrid::CellAtPoint(std::int32_t X, std::int32_t Y) const {
+  const std::int32_t c = SearchColumn(*Columns_, CheckedSub(CheckedAdd(X, ScrollX_), GutterExtent_));
+  const std::int32_t y = CheckedSub(CheckedAdd(Y, ScrollY_), HeaderExtent_);
+  const std::int32_t row = std::max(0, std::min(y / DefRowHeight_, RowCount_ - 1));
+  return {std::max(0, c - 1), row};
+}
+
+std::int32_t TTextGrid::ColumnAtX(std::int32_t X) const {
+  if (X < GutterExtent_) return -1;
+  const std::int32_t c = SearchColumn(*Columns_, CheckedSub(CheckedAdd(X, ScrollX_), GutterExtent_));
+  return c - 1 >= 0 ? c - 1 : -1;
+}
+
+std::int32_t TTextGrid::RowAtY(std::int32_t Y) const {
+  if (Y < HeaderExtent_) return -1;
+  const std::int32_t r = CheckedSub(CheckedAdd(Y, ScrollY_), HeaderExtent_) / DefRowHeight_;
+  return r <= RowCount_ - 1 ? r : -1;
+}

@@ -1,0 +1,390 @@
+// The text grid control's core: TTextGrid, a rectangle of text cells kept by
+// columns (TextColumns.h), with a header of merged boxes built from the
+// column titles, an optional row gutter and footer, scroll offsets in pixels,
+// a selection with a current cell, and its own paint pass. It depends on the
+// canvas interface only and reaches the window through TTextGridHost; no Qt.
+// Its files: TextGrid.cpp (construction, properties, notices), HeaderCells.cpp,
+// CellGeometry.cpp, GridLayout.cpp, GridScroll.cpp, CellStore.cpp,
+// Selection.cpp, GridPaintFixed.cpp (text and fixed boxes), GridPaint.cpp.
+//
+// Rectangles are client pixels (right and bottom outside) unless named index
+// rectangles (inclusive column and row indices). Unscrolled cell coordinates
+// plus (GutterExtent - ScrollX, HeaderExtent - ScrollY) give client ones.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "grid/TextColumns.h"
+#include "grid/TextGridHost.h"
+#include "grid/TextGridTypes.h"
+#include "grid/TextInplace.h"
+#include "platform/canvas/Canvas.h"
+
+class TTextGrid : public TGridObject {
+ public:
+  // A grid without columns, 5 rows, 200 x 200 used size, no window work yet;
+  // Host must outlive the grid. The host calls CreateWnd once its window exists.
+  explicit TTextGrid(TTextGridHost& Host);
+  ~TTextGrid() override;
+  TTextGrid(const TTextGrid&) = delete;
+  TTextGrid& operator=(const TTextGrid&) = delete;
+
+  TTextGridHost& Host() const { return Host_; }
+  // The control's canvas (the host's).
+  tv::TCanvas& Canvas() const { return Host_.Canvas(); }
+
+  // One state value shared by all grids: the typing caret is shown.
+  static inline bool CaretShown = false;
+
+  // --- Properties (setters compare first; an equal value does nothing) -----
+  bool Enabled() const { return Enabled_; }
+  void SetEnabled(bool Value);  // repaint all
+  std::int32_t GetColCount() const { return Columns_->Count(); }
+  std::int32_t ColCount() const { return GetColCount(); }
+  // Appends or deletes columns at the end, scrolls to the top-left corner,
+  // clamps the current cell, collapses the selection onto it, rebuilds the
+  // header (which lays out), repaints, notifies OnColRowChanged. A negative
+  // value counts as 0.
+  void SetColCount(std::int32_t Value);
+  std::int32_t RowCount() const { return RowCount_; }
+  // Clamps the current cell, collapses the selection, lays out, repaints,
+  // notifies OnColRowChanged; cell texts are kept. A negative value counts as 0.
+  void SetRowCount(std::int32_t Value);
+  bool AutoAddRow() const { return AutoAddRow_; }
+  void SetAutoAddRow(bool Value) { AutoAddRow_ = Value; }
+  bool AutoFillDown() const { return AutoFillDown_; }
+  void SetAutoFillDown(bool Value) { AutoFillDown_ = Value; }
+  bool AutoFillRight() const { return AutoFillRight_; }
+  void SetAutoFillRight(bool Value) { AutoFillRight_ = Value; }
+  std::int32_t DefRowHeight() const { return DefRowHeight_; }
+  // LineStep and PageStep follow, layout, repaint all. A value below 1 is
+  // refused (the old height stays): rows are counted by dividing by it.
+  void SetDefRowHeight(std::int32_t Value);
+  std::int32_t DefColWidth() const { return DefColWidth_; }
+  void SetDefColWidth(std::int32_t Value);
+  bool Flat() const { return Flat_; }
+  void SetFlat(bool Value);
+  tv::TColor Color() const { return Color_; }
+  void SetColor(tv::TColor Value);
+  tv::TColor AlternateColor() const { return AlternateColor_; }
+  void SetAlternateColor(tv::TColor Value);
+  tv::TColor GridColor() const { return GridColor_; }
+  void SetGridColor(tv::TColor Value);
+  bool ShowGrid() const { return ShowGrid_; }
+  void SetShowGrid(bool Value);
+  tv::TColor SelectionColor() const { return SelectionColor_; }
+  void SetSelectionColor(tv::TColor Value);
+  std::int32_t HeaderLine() const { return HeaderLine_; }
+  void SetHeaderLine(std::int32_t Value);  // header boxes rebuilt, repaint all
+  tv::TColor HeaderColor() const { return HeaderColor_; }
+  void SetHeaderColor(tv::TColor Value);
+  tv::TColor HeaderLightColor() const { return HeaderLightColor_; }
+  void SetHeaderLightColor(tv::TColor Value);
+  tv::TColor HeaderDarkColor() const { return HeaderDarkColor_; }
+  void SetHeaderDarkColor(tv::TColor Value);
+  // The fonts are copied, never compared.
+  const tv::TFont& HeaderFont() const { return HeaderFont_; }
+  void SetHeaderFont(const tv::TFont& Value);
+  const tv::TFont& FooterFont() const { return FooterFont_; }
+  void SetFooterFont(const tv::TFont& Value);
+  const tv::TFont& GutterFont() const { return GutterFont_; }
+  void SetGutterFont(const tv::TFont& Value);
+  // The control's own font: every new column takes a copy, and a change
+  // gives every column a copy at once.
+  const tv::TFont& Font() const { return Font_; }
+  void SetFont(const tv::TFont& Value);
+  bool FitToWidth() const { return FitToWidth_; }
+  void SetFitToWidth(bool Value);
+  bool AutoColWidth() const { return AutoColWidth_; }
+  void SetAutoColWidth(bool Value);
+  bool ReadOnly() const { return ReadOnly_; }
+  void SetReadOnly(bool Value) { ReadOnly_ = Value; }
+  TTextColumns& Columns() const { return *Columns_; }
+  // Copies Value's columns (one notice at the end).
+  void SetColumns(const TTextColumns& Value);
+  TGutterKind GutterKind() const { return GutterKind_; }
+  void SetGutterKind(TGutterKind Value);
+  std::int32_t GutterWidth() const { return GutterWidth_; }
+  void SetGutterWidth(std::int32_t Value);
+  const std::vector<std::string>& GutterStrings() const { return GutterStrings_; }
+  void SetGutterStrings(const std::vector<std::string>& Value);
+  bool ShowFooter() const { return ShowFooter_; }
+  void SetShowFooter(bool Value);
+  // The control's cursor id, the state of the mouse handling (101 at first).
+  std::int16_t Cursor() const { return Cursor_; }
+  void SetCursor(std::int16_t Value);
+
+  // --- Events ------------------------------------------------------------------
+  TOnDrawCellEvent OnDrawCell;
+  TOnDrawHeaderEvent OnDrawHeader;
+  TOnDrawHeaderEvent OnDrawGutter;
+  TOnDrawHeaderEvent OnDrawFooter;
+  TOnFilterChar OnFilterChar;
+  TOnHeaderClick OnHeaderClick;
+  TOnGutterClick OnGutterClick;
+  TOnCellChange OnCellChange;
+  TOnCellChanging OnCellChanging;
+  TOnColRowChanged OnColRowChanged;
+  TOnRowEvent OnInsertRow;
+  TOnRowEvent OnDeleteRow;
+  TOnCellAssignment OnCellAssignment;
+
+  // --- State (written by the grid's own operations) ------------------------------
+  std::int32_t FitSkipColumn() const { return FitSkipColumn_; }
+  std::int32_t GutterExtent() const { return GutterExtent_; }
+  std::int32_t HeaderExtent() const { return HeaderExtent_; }
+  std::int32_t ColumnsExtent() const { return ColumnsExtent_; }
+  std::int32_t RowsExtent() const { return RowsExtent_; }
+  std::int32_t UsedWidth() const { return UsedWidth_; }
+  std::int32_t UsedHeight() const { return UsedHeight_; }
+  std::int32_t FooterTop() const { return FooterTop_; }
+  const tv::TRect& CellArea() const { return CellArea_; }
+  std::int32_t ScrollX() const { return ScrollX_; }
+  std::int32_t ScrollY() const { return ScrollY_; }
+  std::int32_t ScrollXMax() const { return ScrollXMax_; }
+  std::int32_t ScrollYMax() const { return ScrollYMax_; }
+  std::int32_t LineStep() const { return LineStep_; }
+  std::int32_t PageStep() const { return PageStep_; }
+  const std::vector<std::unique_ptr<THeaderInfo>>& HeaderCells() const { return HeaderCells_; }
+  bool PaintLocked() const { return PaintLocked_; }
+  std::int32_t CurCol() const { return CurCol_; }
+  std::int32_t CurRow() const { return CurRow_; }
+  std::int32_t MarkCol() const { return MarkCol_; }
+  std::int32_t MarkRow() const { return MarkRow_; }
+  const tv::TRect& SelArea() const { return SelArea_; }
+  const tv::TRect& FillHandleRect() const { return FillHandleRect_; }
+  const tv::TRect& FillSource() const { return FillSource_; }
+  std::uint8_t HandleCorner() const { return HandleCorner_; }
+  const std::string& TypedText() const { return TypedText_; }
+  bool EditorActive() const { return EditorActive_; }
+  std::int32_t SizingCol() const { return SizingCol_; }
+  std::int32_t SizingColLeft() const { return SizingColLeft_; }
+  std::int32_t DragStartIndex() const { return DragStartIndex_; }
+  TTextInplace& InplaceEditor() const { return *InplaceEditor_; }
+  const std::vector<std::unique_ptr<TMergedCell>>& MergedCells() const { return MergedCells_; }
+  // Appends a copy of Cell to MergedCells; it takes effect at the next layout.
+  void AddMergedCell(const TMergedCell& Cell);
+
+  // Another grid that follows this grid's vertical scroll range and position
+  // and its current row; not owned. Either grid's destruction clears the link.
+  TTextGrid* LinkedGrid() const { return LinkedGrid_; }
+  void SetLinkedGrid(TTextGrid* Grid);
+
+  // --- Window messages -------------------------------------------------------------
+  // The window exists: hides both bars, then lays out.
+  void CreateWnd();
+  // The client size changed: lays out, then (with columns) scrolls the
+  // current cell into view.
+  void WMSize();
+  // A scroll-bar message: Code SB_LINEUP .. SB_ENDSCROLL; Pos the thumb
+  // position for SB_THUMBPOSITION and SB_THUMBTRACK, in pixels (the host
+  // passes the bar's full position, not only 16 bits of it).
+  void WMHScroll(std::int32_t Code, std::int32_t Pos);
+  void WMVScroll(std::int32_t Code, std::int32_t Pos);
+  // The wheel: Delta in pixels (120 a notch), positive toward row 0; not
+  // snapped to rows.
+  void WMMouseWheel(std::int16_t Delta);
+
+  // --- Scroll bars and scrolling ------------------------------------------------------
+  // One bar's range (Mask SIF_RANGE) and/or position (SIF_POS); the vertical
+  // one is mirrored into LinkedGrid. A negative Mask raises tv::ERangeError.
+  virtual void UpdateScrollBar(std::int32_t Kind, std::int32_t Max, std::int32_t Pos, std::int32_t Mask);
+  virtual void ShowScrollBars(bool Horz, bool Vert);
+  void SetScrollX(std::int32_t Value);
+  void SetScrollY(std::int32_t Value);
+  void SnapScrollY();
+  // Scrolls as little as needed to show cell (Col, Row) whole; -1: nothing.
+  void ScrollToCell(std::int32_t Col, std::int32_t Row);
+
+  // --- Layout ------------------------------------------------------------------------
+  // The only computation of the extents, used sizes, footer top, cell area and
+  // scroll ranges from the settings and the client size (see GridLayout.cpp).
+  virtual void UpdateLayout();
+  // The width AutoColWidth wants for column Col: the widest of its texts in
+  // the grid's font plus 7, at least 20.
+  std::int32_t MeasureColumn(std::int32_t Col);
+
+  // --- Header boxes --------------------------------------------------------------------
+  // Rebuilds HeaderCells from the titles of the visible columns over
+  // HeaderLine lines, then lays out.
+  void BuildHeaderCells();
+  void ClearHeaderCells() { HeaderCells_.clear(); }
+  // All columns changed: header boxes rebuilt, layout, repaint all.
+  void ColumnsChanged();
+
+  // --- Geometry (no side effects) --------------------------------------------------------
+  // Unscrolled x of column Col's left edge: the widths of the visible columns
+  // before it; 0 for Col <= 0; Col = ColCount gives the right edge of all.
+  // Col above ColCount raises tv::EListError.
+  std::int32_t ColumnLeft(std::int32_t Col) const;
+  // Unscrolled rectangle of cell (Col, Row) with its grid lines: one pixel left
+  // of and above the cell to its right and bottom edges; (0, 0, 0, 0) when Col
+  // or Row is -1. A Col outside the columns raises tv::EListError.
+  tv::TRect CellBounds(std::int32_t Col, std::int32_t Row) const;
+  tv::TRect ToClientRect(const tv::TRect& Rect) const;
+  // The cell under client point (X, Y), clamped into the grid, never -1.
+  tv::TPoint CellAtPoint(std::int32_t X, std::int32_t Y) const;
+  // The column under client x, or -1 (over the gutter, left of the columns).
+  std::int32_t ColumnAtX(std::int32_t X) const;
+  // The row under client y, or -1 (over the header, below the rows).
+  std::int32_t RowAtY(std::int32_t Y) const;
+
+  // --- Cell texts and tags ---------------------------------------------------------
+  // Row Row of column Col; "Cell Index out of bound." (tv::ERangeError) beyond
+  // the last column or row; a negative index raises tv::EListError.
+  std::string GetCellText(std::int32_t Col, std::int32_t Row) const;
+  // The same without the bound test.
+  std::string CellTextOrEmpty(std::int32_t Col, std::int32_t Row) const;
+  // The one write path: ByUser marks an edit by the user (column ReadOnly
+  // refuses it, OnCellChanging and OnCellChange fire). A changed cell is
+  // repainted at once unless PaintLocked.
+  void StoreCellText(std::int32_t Col, std::int32_t Row, const std::string& Text, bool ByUser);
+  void SetCellText(std::int32_t Col, std::int32_t Row, const std::string& Text) {
+    StoreCellText(Col, Row, Text, false);
+  }
+  std::int32_t GetCellTag(std::int32_t Col, std::int32_t Row) const;
+  void SetCellTag(std::int32_t Col, std::int32_t Row, std::int32_t Tag);
+  // Blanks and tags -2 the cells under every merged cell (inside the grid).
+  void ApplyMergedCells();
+  void ClearMergedCells();
+
+  // --- Invalidation (client pixels, nothing erased) ------------------------------------
+  void Invalidate() { Host_.Invalidate(); }
+  void InvalidateCells();
+  void InvalidateHeader();
+  void InvalidateGutter();
+  void InvalidateRightOf(std::int32_t X);
+  void InvalidateBelow(std::int32_t Y);
+  void InvalidateColumn(std::int32_t Index);
+
+  // --- Selection and current cell ---------------------------------------------------
+  // Replaces SelArea and invalidates the old and new block with the frame's
+  // margin; an equal block without Force does nothing.
+  void SetSelAreaEx(const tv::TRect& Area, bool Force);
+  void SetSelArea(const tv::TRect& Area) { SetSelAreaEx(Area, false); }
+  // Makes row ARow current in the current column (a linked grid's row follows).
+  void SetCurrentRow(std::int32_t ARow);
+  // Tells LinkedGrid and OnColRowChanged the current cell (every call).
+  void NotifyColRowChanged();
+  void HideEditorAndCaret();
+
+  // --- Painting ------------------------------------------------------------------------
+  // The paint pass over the whole client area, on the host's canvas.
+  void Paint();
+  // Repaints cell (Col, Row) at once outside a pass and flushes it; returns
+  // the caret point after its text, (-1, -1) when nothing was drawn.
+  tv::TPoint RepaintCellText(std::int32_t Col, std::int32_t Row, bool ShowEnd);
+  // Draws Text in Rect on ACanvas, aligned; ShowEnd moves a left-aligned text
+  // that is too wide so that its end shows. Returns the caret point
+  // (min(X + width + 1, Right), Top - 1).
+  static tv::TPoint DrawTextAligned(tv::TCanvas& ACanvas, std::string_view Text, const tv::TRect& Rect,
+                                    THorzAlign HorzAlign, TVertAlign VertAlign, bool ShowEnd);
+  // Draws Text in Rect, every ";" starting a new line.
+  static void DrawTextLines(tv::TCanvas& ACanvas, std::string_view Text, const tv::TRect& Rect,
+                            THorzAlign HorzAlign, TVertAlign VertAlign);
+  // Background of a data cell: the column's colour, AlternateColor on odd rows
+  // of columns in the grid's Color, SelectionColor inside the selection but
+  // not on the current cell (only while Enabled).
+  tv::TColor CellColor(std::int32_t Col, std::int32_t Row) const;
+
+ protected:
+  void PaintCell(std::int32_t Col, std::int32_t Row);
+  void PaintMergedCell(std::int32_t Index);
+  void PaintSelection();
+  void PaintEmptyArea();
+  void PaintGutter();
+  void PaintHeader();
+  void PaintFooter();
+  void DrawFixedCell(const tv::TRect& Rc, const std::string& Str, const tv::TFont& AFont,
+                     const TOnDrawHeaderEvent& Event);
+
+ private:
+  friend struct TTextGridTestAccess;
+  friend class TTextColumn;  // writes FitSkipColumn when a column's Visible changes
+  friend class TTextInplace;  // clears EditorActive when it hides
+
+  // Client offset of unscrolled cell coordinates.
+  std::int32_t DX() const;
+  std::int32_t DY() const;
+  // The client rectangle of an index block (selection, fill source).
+  tv::TRect BlockRect(const tv::TRect& Block) const;
+  // The client rectangle in which data cells are painted, from the client size.
+  tv::TRect CellsClipRect() const;
+  // The rows whose cells can reach client rows Top .. Bottom - 1, clamped to
+  // 0 .. RowCount - 1 (First > Last when none).
+  void RowsMeeting(std::int32_t Top, std::int32_t Bottom, std::int32_t& First, std::int32_t& Last) const;
+  // The fit of the visible, resizable columns to the width W.
+  void FitColumns(std::int32_t W);
+  void ClampCurrentCell();
+  void ScrollBy(std::int32_t& Offset, std::int32_t Code, std::int32_t Pos);
+
+  TTextGridHost& Host_;
+
+  bool Enabled_ = true;
+  std::int32_t FitSkipColumn_ = -1;
+  std::int32_t GutterExtent_ = 0;
+  std::int32_t HeaderExtent_ = 0;
+  std::int32_t ColumnsExtent_ = 0;
+  std::int32_t RowsExtent_ = 0;
+  std::int32_t UsedWidth_ = 200;
+  std::int32_t UsedHeight_ = 200;
+  std::int32_t FooterTop_ = 0;
+  tv::TRect CellArea_;
+  std::int32_t ScrollX_ = 0;
+  std::int32_t ScrollY_ = 0;
+  std::int32_t ScrollXMax_ = 0;
+  std::int32_t ScrollYMax_ = 0;
+  std::int32_t LineStep_ = 18;
+  std::int32_t PageStep_ = 90;
+  bool AutoAddRow_ = false;
+  std::int32_t RowCount_ = 5;
+  std::int32_t DefRowHeight_ = 18;
+  std::int32_t DefColWidth_ = 80;
+  bool Flat_ = true;
+  std::int32_t HeaderLine_ = 1;
+  std::vector<std::unique_ptr<THeaderInfo>> HeaderCells_;
+  bool PaintLocked_ = false;
+  tv::TColor Color_ = tv::clWindow;
+  tv::TColor AlternateColor_ = tv::clWindow;
+  tv::TColor GridColor_ = tv::clBtnFace;
+  bool ShowGrid_ = true;
+  tv::TColor HeaderColor_ = tv::clBtnFace;
+  tv::TColor HeaderLightColor_ = tv::clBtnHighlight;
+  tv::TColor HeaderDarkColor_ = tv::clBtnShadow;
+  tv::TColor SelectionColor_ = 0x00CAFFFF;
+  tv::TFont HeaderFont_;
+  tv::TFont GutterFont_;
+  TGutterKind GutterKind_ = gkBlank;
+  std::int32_t GutterWidth_ = 20;
+  bool FitToWidth_ = false;
+  bool AutoColWidth_ = false;
+  bool ReadOnly_ = false;
+  std::unique_ptr<TTextColumns> Columns_;
+  std::unique_ptr<TTextInplace> InplaceEditor_;
+  std::int32_t CurCol_ = 0;
+  std::int32_t CurRow_ = 0;
+  std::int32_t MarkCol_ = 0;
+  std::int32_t MarkRow_ = 0;
+  tv::TRect SelArea_;
+  tv::TRect FillHandleRect_{-1, -1, -1, -1};
+  tv::TRect FillSource_{-1, -1, -1, -1};
+  std::uint8_t HandleCorner_ = 0;
+  std::string TypedText_;
+  bool EditorActive_ = false;
+  std::int32_t SizingCol_ = -1;
+  std::int32_t SizingColLeft_ = -1;
+  std::int32_t DragStartIndex_ = 0;
+  TTextGrid* LinkedGrid_ = nullptr;
+  std::vector<TTextGrid*> LinkedFrom_;  // grids whose LinkedGrid is this one
+  std::vector<std::unique_ptr<TMergedCell>> MergedCells_;
+  std::vector<std::string> GutterStrings_;
+  bool ShowFooter_ = false;
+  tv::TFont FooterFont_;
+  bool AutoFillRight_ = false;
+  bool AutoFillDown_ = false;
+  tv::TFont Font_;
+  std::int16_t Cursor_ = crGridPlus;
+};

@@ -1,0 +1,128 @@
+// The text grid's plain types: alignments, gutter kinds, mouse buttons and
+// shift state, the header box and merged-cell records, the cell string list
+// (texts with their integer tags) and the event signatures. No Qt; draws
+// nothing. Shared by every file of the grid core and its hosts.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/canvas/Canvas.h"
+
+class TTextGrid;
+
+// Horizontal placement of a text in a cell and in the in-place editor.
+enum THorzAlign : std::uint8_t { haLeft, haCenter, haRight };
+// Vertical placement of a text in a cell.
+enum TVertAlign : std::uint8_t { vaTop, vaCenter, vaBottom };
+// What the row gutter shows: nothing (no gutter), empty boxes, a pointer on
+// the current row, the row number from 1, or the row's line of GutterStrings.
+enum TGutterKind : std::uint8_t { gkNone, gkBlank, gkPointer, gkNumber, gkString };
+
+enum TMouseButton : std::uint8_t { mbLeft, mbRight, mbMiddle };
+
+// Keys and mouse buttons held during an input event, as a set of flags.
+using TShiftState = std::uint8_t;
+inline constexpr TShiftState ssShift = 0x01;
+inline constexpr TShiftState ssAlt = 0x02;
+inline constexpr TShiftState ssCtrl = 0x04;
+inline constexpr TShiftState ssLeft = 0x08;
+inline constexpr TShiftState ssRight = 0x10;
+inline constexpr TShiftState ssMiddle = 0x20;
+
+// The sender of an event: the grid, or (for OnFilterChar from the editor)
+// the grid's in-place editor.
+class TGridObject {
+ public:
+  virtual ~TGridObject() = default;
+};
+
+// One box of the header: its text and the block of columns and header lines
+// it covers, inclusive (Left the first column, Top the first header line,
+// Right the last column, Bottom the last header line).
+struct THeaderInfo {
+  std::string Str;
+  tv::TRect Rc;
+};
+
+// One merged cell: a text shown over a block of data cells (inclusive column
+// and row indices: Left, Top, Right, Bottom) in its own colour, font and
+// alignments. The grid owns the entries of its MergedCells list.
+struct TMergedCell {
+  std::string Text;
+  tv::TRect Span;
+  tv::TColor Color = tv::clWindow;
+  tv::TFont Font;
+  THorzAlign HorzAlign = haLeft;
+  TVertAlign VertAlign = vaCenter;
+};
+
+// The texts of one column's cells: entry r is the text of row r, and beside
+// each entry an integer tag (0 for an ordinary cell, -2 for a cell covered by
+// a merged cell). Every index is checked: an index outside 0 .. Count - 1
+// raises tv::EListError ("List index out of bounds (n)").
+class TCellStrings {
+ public:
+  std::int32_t Count() const { return static_cast<std::int32_t>(Items_.size()); }
+  const std::string& operator[](std::int32_t Index) const { return Items_[Checked(Index)].Text; }
+  void Put(std::int32_t Index, std::string Text) { Items_[Checked(Index)].Text = std::move(Text); }
+  std::int32_t Tag(std::int32_t Index) const { return Items_[Checked(Index)].Tag; }
+  void SetTag(std::int32_t Index, std::int32_t Tag) { Items_[Checked(Index)].Tag = Tag; }
+
+  void Add(std::string Text, std::int32_t Tag = 0);
+  // Inserts before Index (0 .. Count).
+  void Insert(std::int32_t Index, std::string Text, std::int32_t Tag = 0);
+  void Delete(std::int32_t Index);
+  void Clear() { Items_.clear(); }
+  // Appends empty entries (tag 0) until the list holds Count entries.
+  void PadTo(std::int32_t Count);
+
+  friend bool operator==(const TCellStrings&, const TCellStrings&) = default;
+
+ private:
+  struct TEntry {
+    std::string Text;
+    std::int32_t Tag = 0;
+    friend bool operator==(const TEntry&, const TEntry&) = default;
+  };
+  std::size_t Checked(std::int32_t Index) const;
+  std::vector<TEntry> Items_;
+};
+
+// Splits Text into lines as a string list takes a text: a line ends at a
+// carriage return, a line feed or the pair CR LF; a break at the very end
+// adds no empty line; an empty text gives no line at all.
+std::vector<std::string> SplitTextLines(std::string_view Text);
+
+// Events. Booleans passed by reference are preset before the call (Handled
+// False, Allowed and CanChange True) and read after it.
+
+// A data cell is about to be drawn: ACanvas holds the cell's font, pen and
+// brush; X the column, Y the row; Rc the cell's client rectangle, grid lines
+// included. Handled True: the grid draws nothing more of the cell.
+using TOnDrawCellEvent = std::function<void(TTextGrid& Sender, tv::TCanvas& ACanvas, std::int32_t X,
+                                            std::int32_t Y, tv::TRect Rc, bool& Handled)>;
+// A header, gutter or footer box is about to be drawn: Rc the box, Str its text.
+using TOnDrawHeaderEvent = std::function<void(TTextGrid& Sender, tv::TCanvas& ACanvas, tv::TRect Rc,
+                                              const std::string& Str, bool& Handled)>;
+// A typed character for cell (Col, Row); Allowed False drops it.
+using TOnFilterChar =
+    std::function<void(TGridObject& Sender, std::int32_t Col, std::int32_t Row, char Chr, bool& Allowed)>;
+using TOnHeaderClick =
+    std::function<void(TTextGrid& Sender, std::int32_t Col, TMouseButton Button, TShiftState Shift)>;
+using TOnGutterClick =
+    std::function<void(TTextGrid& Sender, std::int32_t Row, TMouseButton Button, TShiftState Shift)>;
+// A user edit of (Col, Row) is about to be stored; Str may be replaced.
+using TOnCellChange = std::function<void(TTextGrid& Sender, std::int32_t Col, std::int32_t Row, std::string& Str)>;
+// A user edit of (Col, Row) asks to be stored; CanChange False refuses it.
+using TOnCellChanging =
+    std::function<void(TTextGrid& Sender, std::int32_t Col, std::int32_t Row, bool& CanChange)>;
+using TOnColRowChanged = std::function<void(TTextGrid& Sender, std::int32_t Col, std::int32_t Row)>;
+using TOnRowEvent = std::function<void(TTextGrid& Sender, std::int32_t ARow)>;
+// Enter on (Col, Row) with its text in Str; a changed Str is stored as a user edit.
+using TOnCellAssignment =
+    std::function<void(TTextGrid& Sender, std::int32_t Col, std::int32_t Row, std::string& Str)>;

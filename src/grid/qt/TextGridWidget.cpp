@@ -1,0 +1,344 @@
+#include "grid/qt/TextGridWidget.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <algorithm>
+
+#include "platform/qt/QtCanvas.h"
+
+namespace {
+QColor ToQColor(tv::TColor C) {
+  const tv::TColor rgb = tv::ColorToRGB(C);
+  return QColor(tv::RedOf(rgb), tv::GreenOf(rgb), tv::BlueOf(rgb));
+}
+
+QRect ToQRect(const tv::TRect& R) { return QRect(QPoint(R.Left, R.Top), QPoint(R.Right - 1, R.Bottom - 1)); }
+}  // namespace
+
+// --- The window services -----------------------------------------------------------
+
+class TTextGridWidget::THost : public TTextGridHost {
+ public:
+  explicit THost(TTextGridWidget& Widget) : W_(Widget) {}
+
+  bool HandleAllocated() const override { return true; }
+
+  tv::TRect ClientRect() const override {
+    const QSize s = W_.ClientSize();
+    return {0, 0, s.width(), s.height()};
+  }
+
+  void InvalidateRect(const tv::TRect& R) override {
+    const QRect r = ToQRect(R).intersected(QRect(QPoint(0, 0), W_.ClientSize()));
+    if (r.isEmpty()) return;
+    W_.Dirty_ += r;
+    W_.update(r.translated(W_.ClientGeometry().topLeft()));
+  }
+
+  void Invalidate() override {
+    W_.Dirty_ = QRegion(QRect(QPoint(0, 0), W_.ClientSize()));
+    W_.update();
+  }
+
+  tv::TCanvas& Canvas() override {
+    W_.EnsureBufferSize();
+    return W_.Buffer_.Canvas();
+  }
+
+  void FlushRect(const tv::TRect& R) override {
+    if (!W_.isVisible()) return;
+    const QRect r = ToQRect(R).intersected(QRect(QPoint(0, 0), W_.ClientSize()));
+    if (!r.isEmpty()) W_.repaint(r.translated(W_.ClientGeometry().topLeft()));
+  }
+
+  void SetScrollInfo(std::int32_t Kind, std::int32_t Max, std::int32_t Pos, std::int32_t Mask) override {
+    QScrollBar* bar = W_.ScrollBar(Kind);
+    const QSignalBlocker blocker(bar);
+    if ((Mask & SIF_RANGE) != 0) bar->setRange(0, std::max(0, Max));
+    if ((Mask & SIF_POS) != 0) bar->setValue(Pos);
+  }
+
+  void ShowScrollBar(std::int32_t Kind, bool Show) override {
+    bool& shown = W_.BarShown_[Kind == SB_HORZ ? 0 : 1];
+    if (shown == Show) return;
+    shown = Show;
+    W_.LayoutChildren();
+  }
+
+  // A one-pixel caret drawn over the back buffer by the widget.
+  void CreateCaret(std::int32_t Width, std::int32_t Height) override {
+    W_.CaretExists_ = true;
+    W_.CaretShown_ = false;
+    W_.Caret_.setSize(QSize(Width, Height));
+  }
+  void DestroyCaret() override {
+    UpdateCaret();
+    W_.CaretExists_ = false;
+    W_.CaretShown_ = false;
+  }
+  void ShowCaret() override {
+    W_.CaretShown_ = W_.CaretExists_;
+    UpdateCaret();
+  }
+  void HideCaret() override {
+    UpdateCaret();
+    W_.CaretShown_ = false;
+  }
+  void SetCaretPos(std::int32_t X, std::int32_t Y) override {
+    UpdateCaret();
+    W_.Caret_.moveTo(X, Y);
+    UpdateCaret();
+  }
+
+  // A press already captures the mouse for the widget until the release.
+  void SetCapture() override {}
+  void ReleaseCapture() override {}
+
+  void SetCursor(std::int16_t Id) override {
+    W_.setCursor(Id == crHSplit ? Qt::SplitHCursor : Qt::ArrowCursor);
+  }
+
+  bool Focused() const override { return W_.hasFocus(); }
+  void SetFocus() override { W_.setFocus(Qt::OtherFocusReason); }
+
+  bool SetClipboardText(const std::string& Text) override {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr) return false;
+    clipboard->setText(QString::fromStdString(Text));
+    return true;
+  }
+
+  bool GetClipboardText(std::string& Text) override {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* data = clipboard != nullptr ? clipboard->mimeData() : nullptr;
+    if (data == nullptr || !data->hasText()) return false;
+    Text = data->text().toStdString();
+    return true;
+  }
+
+  void ShowEditor(const tv::TRect& Bounds, const std::string& Text, const tv::TFont& Font, tv::TColor Color,
+                  THorzAlign Alignment) override {
+    QLineEdit* editor = W_.Editor_;
+    FontMap_.Font = Font;
+    editor->setFont(FontMap_.QtFont());
+    QPalette palette = editor->palette();
+    palette.setColor(QPalette::Base, ToQColor(Color));
+    palette.setColor(QPalette::Text, ToQColor(Font.Color));
+    editor->setPalette(palette);
+    editor->setAlignment(Alignment == haCenter  ? Qt::AlignHCenter | Qt::AlignVCenter
+                         : Alignment == haRight ? Qt::AlignRight | Qt::AlignVCenter
+                                                : Qt::AlignLeft | Qt::AlignVCenter);
+    editor->setText(QString::fromStdString(Text));
+    editor->setGeometry(ToQRect(Bounds).translated(W_.ClientGeometry().topLeft()));
+    editor->show();
+  }
+  void HideEditor() override { W_.Editor_->hide(); }
+  bool EditorVisible() const override { return !W_.Editor_->isHidden(); }
+  void FocusEditor() override { W_.Editor_->setFocus(Qt::OtherFocusReason); }
+
+ private:
+  void UpdateCaret() {
+    if (W_.CaretShown_) W_.update(W_.Caret_.translated(W_.ClientGeometry().topLeft()));
+  }
+
+  TTextGridWidget& W_;
+  tv::TQtCanvas FontMap_;  // maps a grid font to a Qt font, paints nothing
+};
+
+// --- The widget ------------------------------------------------------------------------
+
+TTextGridWidget::TTextGridWidget(QWidget* Parent) : QWidget(Parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);
+  for (int k = 0; k < 2; ++k) {
+    auto* bar = new QScrollBar(k == 0 ? Qt::Horizontal : Qt::Vertical, this);
+    bar->setFocusPolicy(Qt::NoFocus);
+    bar->setRange(0, 0);
+    bar->setSingleStep(0);  // the grid decides the steps
+    bar->setPageStep(0);    // no proportional thumb
+    bar->hide();
+    bar->installEventFilter(this);
+    const std::int32_t kind = k == 0 ? SB_HORZ : SB_VERT;
+    connect(bar, &QAbstractSlider::actionTriggered, this, [this, kind](int Action) { ScrollAction(kind, Action); });
+    connect(bar, &QAbstractSlider::sliderReleased, this, [this, kind] { ScrollReleased(kind); });
+    Bars_[k] = bar;
+  }
+  Editor_ = new QLineEdit(this);
+  Editor_->setFrame(false);
+  Editor_->setGeometry(-200, -200, Editor_->width(), Editor_->height());
+  Editor_->hide();
+
+  resize(200, 200);
+  Host_ = std::make_unique<THost>(*this);
+  Grid_ = std::make_unique<TTextGrid>(*Host_);
+  LayoutChildren();
+  Grid_->CreateWnd();
+}
+
+TTextGridWidget::~TTextGridWidget() {
+  Grid_.reset();  // the grid may still call the host while it goes
+}
+
+void TTextGridWidget::SetBorderStyle(TBorderStyle Value) {
+  if (Value == BorderStyle_) return;
+  BorderStyle_ = Value;
+  LayoutChildren();
+  update();
+}
+
+void TTextGridWidget::SetTabStop(bool Value) {
+  TabStop_ = Value;
+  setFocusPolicy(Value ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+QSize TTextGridWidget::ClientSize() const {
+  const int b = Border();
+  return {std::max(0, width() - 2 * b - (BarShown_[1] ? ScrollBarExtent : 0)),
+          std::max(0, height() - 2 * b - (BarShown_[0] ? ScrollBarExtent : 0))};
+}
+
+QRect TTextGridWidget::ClientGeometry() const { return QRect(QPoint(Border(), Border()), ClientSize()); }
+
+// Showing or hiding a bar changes the client size; the grid hears of it at
+// once, as a window's size message comes inside ShowScrollBar.
+void TTextGridWidget::LayoutChildren() {
+  const QRect client = ClientGeometry();
+  Bars_[0]->setGeometry(client.left(), client.top() + client.height(), client.width(), ScrollBarExtent);
+  Bars_[1]->setGeometry(client.left() + client.width(), client.top(), ScrollBarExtent, client.height());
+  Bars_[0]->setVisible(BarShown_[0]);
+  Bars_[1]->setVisible(BarShown_[1]);
+  if (client.size() == LastClientSize_) return;
+  LastClientSize_ = client.size();
+  Dirty_ = QRegion(QRect(QPoint(0, 0), client.size()));
+  update();
+  if (Grid_ != nullptr) Grid_->WMSize();
+}
+
+void TTextGridWidget::resizeEvent(QResizeEvent*) { LayoutChildren(); }
+
+void TTextGridWidget::EnsureBufferSize() {
+  const QSize size = ClientSize();
+  if (Buffer_.Width() == size.width() && Buffer_.Height() == size.height()) return;
+  Buffer_.SetSize(size.width(), size.height());
+  Dirty_ = QRegion(QRect(QPoint(0, 0), size));
+}
+
+void TTextGridWidget::PaintPending() {
+  EnsureBufferSize();
+  if (Dirty_.isEmpty()) return;
+  Dirty_ = QRegion();
+  try {
+    Grid_->Paint();
+  } catch (const std::exception& error) {
+    if (OnPaintError) {
+      OnPaintError(error);
+    } else {
+      qWarning("Text grid paint: %s", error.what());
+    }
+  }
+}
+
+void TTextGridWidget::paintEvent(QPaintEvent* Event) {
+  PaintPending();
+  QPainter p(this);
+  p.setClipRegion(Event->region());
+  const QRect client = ClientGeometry();
+  p.drawImage(client.topLeft(), Buffer_.Image());
+  if (CaretShown_ && hasFocus()) {
+    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p.fillRect(Caret_.translated(client.topLeft()), Qt::white);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  }
+  if (BarShown_[0] && BarShown_[1]) {
+    p.fillRect(QRect(client.right() + 1, client.bottom() + 1, ScrollBarExtent, ScrollBarExtent),
+               ToQColor(tv::clBtnFace));
+  }
+  if (BorderStyle_ == bsSingle) {
+    // A sunken edge: dark grey and black above and left, white and light
+    // grey below and right.
+    const QRect outer = rect().adjusted(0, 0, -1, -1);
+    const QRect inner = outer.adjusted(1, 1, -1, -1);
+    p.setPen(QColor(160, 160, 160));
+    p.drawLine(outer.topLeft(), outer.topRight());
+    p.drawLine(outer.topLeft(), outer.bottomLeft());
+    p.setPen(Qt::white);
+    p.drawLine(outer.bottomLeft(), outer.bottomRight());
+    p.drawLine(outer.topRight(), outer.bottomRight());
+    p.setPen(QColor(105, 105, 105));
+    p.drawLine(inner.topLeft(), inner.topRight());
+    p.drawLine(inner.topLeft(), inner.bottomLeft());
+    p.setPen(QColor(227, 227, 227));
+    p.drawLine(inner.bottomLeft(), inner.bottomRight());
+    p.drawLine(inner.topRight(), inner.bottomRight());
+  }
+}
+
+void TTextGridWidget::wheelEvent(QWheelEvent* Event) {
+  const int delta = Event->angleDelta().y();
+  Event->accept();
+  if (delta == 0) return;
+  Grid_->WMMouseWheel(static_cast<std::int16_t>(std::clamp(delta, -32768, 32767)));
+}
+
+// The wheel over a scroll bar scrolls the grid, as over the client area.
+bool TTextGridWidget::eventFilter(QObject* Watched, QEvent* Event) {
+  if (Event->type() == QEvent::Wheel && (Watched == Bars_[0] || Watched == Bars_[1])) {
+    wheelEvent(static_cast<QWheelEvent*>(Event));
+    return true;
+  }
+  return QWidget::eventFilter(Watched, Event);
+}
+
+// A bar's action becomes the grid's scroll message; the bar then shows the
+// offset the grid took (snapped to rows, clamped), not the one asked for.
+void TTextGridWidget::ScrollAction(std::int32_t Kind, int Action) {
+  std::int32_t code = -1;
+  switch (Action) {
+    case QAbstractSlider::SliderSingleStepSub: code = SB_LINEUP; break;
+    case QAbstractSlider::SliderSingleStepAdd: code = SB_LINEDOWN; break;
+    case QAbstractSlider::SliderPageStepSub: code = SB_PAGEUP; break;
+    case QAbstractSlider::SliderPageStepAdd: code = SB_PAGEDOWN; break;
+    case QAbstractSlider::SliderMove: code = SB_THUMBTRACK; break;
+    case QAbstractSlider::SliderToMinimum: code = SB_TOP; break;
+    case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; break;
+    default: return;
+  }
+  SendScroll(Kind, code, ScrollBar(Kind)->sliderPosition(), true);
+}
+
+void TTextGridWidget::ScrollReleased(std::int32_t Kind) {
+  SendScroll(Kind, SB_THUMBPOSITION, ScrollBar(Kind)->sliderPosition(), false);
+  SendScroll(Kind, SB_ENDSCROLL, 0, false);
+}
+
+// Inside an action the bar takes its slider position as its value when the
+// action ends; elsewhere the value is set without signals.
+void TTextGridWidget::SendScroll(std::int32_t Kind, std::int32_t Code, std::int32_t Pos, bool InAction) {
+  QScrollBar* bar = ScrollBar(Kind);
+  if (Kind == SB_HORZ) {
+    Grid_->WMHScroll(Code, Pos);
+  } else {
+    Grid_->WMVScroll(Code, Pos);
+  }
+  const int offset = Kind == SB_HORZ ? Grid_->ScrollX() : Grid_->ScrollY();
+  if (InAction) {
+    bar->setSliderPosition(offset);
+  } else {
+    const QSignalBlocker blocker(bar);
+    bar->setValue(offset);
+  }
+}
+
+void EnsureWidgetApplication() {
+  if (QCoreApplication::instance() != nullptr) return;
+  static int argc = 1;
+  static char name[] = "tarvelsicht";
+  static char* argv[] = {name, nullptr};
+  new QApplication(argc, argv);  // lives until the process ends
+}

@@ -1,0 +1,113 @@
+// The Qt widget that hosts one text grid: it owns the grid (Grid()), paints
+// it into a client-sized back buffer through tv::TQtCanvas and shows that
+// buffer, gives it two real scroll bars whose lines, pages and thumb drags
+// reach the grid as its scroll codes, forwards size changes, wheel turns
+// and the immediate repaint of a changed cell, and keeps the in-place edit
+// field, caret, cursor and clipboard services the grid asks for.
+//
+// The body table of the main window, for instance:
+//   auto* grid = new TTextGridWidget(parent);
+//   grid->setGeometry(3, 539, 310, 380);
+//   grid->SetBorderStyle(bsNone);
+//   grid->SetTabStop(false);
+//   TTextGrid& g = grid->Grid();
+//   g.SetFont(narrow15); g.SetHeaderFont(narrow15);      // "Arial Narrow", -15
+//   g.SetFooterFont(narrow10); g.SetGutterFont(narrow10);  // -10
+//   g.SetDefColWidth(40); g.SetReadOnly(true);
+//   g.SetGutterKind(gkNone); g.SetGutterWidth(0); g.SetShowFooter(false);
+//   g.SetColCount(4); for (int c = 0; c < 4; ++c) g.Columns()[c].SetWidth(75);
+//   g.SetRowCount(19);
+//   g.OnDrawCell = ...;
+#pragma once
+
+#include <QImage>
+#include <QRegion>
+#include <QWidget>
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <memory>
+
+#include "grid/TextGrid.h"
+#include "platform/qt/Bitmap.h"
+
+class QLineEdit;
+class QScrollBar;
+
+enum TBorderStyle : std::uint8_t { bsNone, bsSingle };
+
+class TTextGridWidget : public QWidget {
+ public:
+  // A 200 x 200 widget with a single border, tab stop on and a new grid whose
+  // window exists (both bars hidden, laid out).
+  explicit TTextGridWidget(QWidget* Parent = nullptr);
+  ~TTextGridWidget() override;
+
+  TTextGrid& Grid() { return *Grid_; }
+  const TTextGrid& Grid() const { return *Grid_; }
+
+  // bsSingle: a sunken frame two pixels wide around scroll bars and client.
+  void SetBorderStyle(TBorderStyle Value);
+  TBorderStyle BorderStyle() const { return BorderStyle_; }
+  // Without a tab stop the grid takes the keyboard focus only from a click.
+  void SetTabStop(bool Value);
+  bool TabStop() const { return TabStop_; }
+
+  // The scroll bar of kind SB_HORZ or SB_VERT.
+  QScrollBar* ScrollBar(std::int32_t Kind) const { return Bars_[Kind == SB_HORZ ? 0 : 1]; }
+  // The client area within the widget: inside the border, beside the bars.
+  QRect ClientGeometry() const;
+  // What the grid painted last, client-sized.
+  const QImage& BackBuffer() const { return Buffer_.Image(); }
+  // The in-place edit field (created hidden with the widget).
+  QLineEdit* Editor() const { return Editor_; }
+
+  // Called with an error that a paint pass raised (a drawing handler's);
+  // the pass ends there, as the grid's paint pass catches nothing. Unset:
+  // the error's text goes to Qt's warning output.
+  std::function<void(const std::exception&)> OnPaintError;
+
+  // Width of a scroll bar, pixels.
+  static constexpr int ScrollBarExtent = 17;
+
+ protected:
+  void paintEvent(QPaintEvent* Event) override;
+  void resizeEvent(QResizeEvent* Event) override;
+  void wheelEvent(QWheelEvent* Event) override;
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+ private:
+  class THost;
+  friend class THost;
+
+  int Border() const { return BorderStyle_ == bsSingle ? 2 : 0; }
+  QSize ClientSize() const;
+  // Places the bars and the client area; a new client size goes to the grid
+  // as a size message (also from inside the grid's own layout run).
+  void LayoutChildren();
+  void EnsureBufferSize();
+  // Runs the grid's paint pass into the back buffer when an area is invalid.
+  void PaintPending();
+  void ScrollAction(std::int32_t Kind, int Action);
+  void ScrollReleased(std::int32_t Kind);
+  void SendScroll(std::int32_t Kind, std::int32_t Code, std::int32_t Pos, bool InAction);
+
+  std::unique_ptr<THost> Host_;
+  std::unique_ptr<TTextGrid> Grid_;
+  QScrollBar* Bars_[2] = {nullptr, nullptr};
+  bool BarShown_[2] = {false, false};
+  QLineEdit* Editor_ = nullptr;
+  tv::TBitmap Buffer_;
+  QRegion Dirty_;  // client pixels the grid asked to repaint
+  QSize LastClientSize_{-1, -1};
+  TBorderStyle BorderStyle_ = bsSingle;
+  bool TabStop_ = true;
+  // The caret: exists while created, drawn while shown.
+  bool CaretExists_ = false;
+  bool CaretShown_ = false;
+  QRect Caret_;  // client pixels
+};
+
+// Creates the process's QApplication when there is none yet (widget tests,
+// benchmarks and tools); no other kind of application may exist before.
+void EnsureWidgetApplication();

@@ -1,0 +1,301 @@
+// The layout run and the two count setters: the body table, automatic widths,
+// the fit, the scroll ranges, the footer, nested size messages and the
+// limits the setters keep.
+#include <gtest/gtest.h>
+
+#include "FakeGridHost.h"
+#include "platform/Errors.h"
+
+namespace {
+
+std::vector<int> Widths(const TTextGrid& G) {
+  std::vector<int> w;
+  for (int c = 0; c < G.ColCount(); ++c) w.push_back(G.Columns()[c].Width());
+  return w;
+}
+
+// A grid without gutter whose columns have the given widths.
+void SetColumns(TTextGrid& G, const std::vector<int>& W) {
+  G.SetGutterKind(gkNone);
+  G.SetColCount(static_cast<int>(W.size()));
+  for (std::size_t c = 0; c < W.size(); ++c) G.Columns()[static_cast<int>(c)].SetWidth(W[c]);
+}
+
+TEST(Layout, BodyTable) {
+  TGridFixture f(310, 380);
+  SetUpBodyTable(f.Grid);
+  const TTextGrid& g = f.Grid;
+  EXPECT_EQ(g.ColumnsExtent(), 309);
+  EXPECT_EQ(g.RowsExtent(), 342);
+  EXPECT_EQ(g.HeaderExtent(), 36);
+  EXPECT_EQ(g.GutterExtent(), 0);
+  EXPECT_FALSE(f.Host.Bar[0]);
+  EXPECT_FALSE(f.Host.Bar[1]);
+  EXPECT_EQ(g.ScrollXMax(), 0);
+  EXPECT_EQ(g.ScrollYMax(), 0);
+  EXPECT_EQ(g.UsedWidth(), 309);
+  EXPECT_EQ(g.UsedHeight(), 378);
+  EXPECT_EQ(g.CellArea(), (tv::TRect{0, 36, 310, 380}));
+  EXPECT_EQ(g.HeaderCells().size(), 7u);
+}
+
+TEST(Layout, ConstructionValues) {
+  TFakeGridHost host;
+  TTextGrid g(host);
+  EXPECT_EQ(g.ColCount(), 0);
+  EXPECT_EQ(g.RowCount(), 5);
+  EXPECT_EQ(g.CurCol(), 0);
+  EXPECT_EQ(g.SelArea(), tv::TRect{});
+  EXPECT_EQ(g.Cursor(), crGridPlus);
+  EXPECT_EQ(g.UsedWidth(), 200);
+  EXPECT_EQ(g.LineStep(), 18);
+  EXPECT_EQ(g.PageStep(), 90);
+  EXPECT_EQ(g.FillSource(), (tv::TRect{-1, -1, -1, -1}));
+  g.CreateWnd();
+  EXPECT_EQ(host.ShowCalls, (std::vector<std::pair<int, bool>>{{0, false}, {1, false}, {0, false}, {1, false}}));
+}
+
+// AutoColWidth with DefColWidth 40: a widest text of 55 pixels gives 62, no
+// text 40; DefColWidth 10 gives the floor of 20. Hidden columns too.
+TEST(Layout, AutomaticWidths) {
+  TGridFixture f;
+  f.Host.Recorder.CharWidth = 5;
+  TTextGrid& g = f.Grid;
+  g.SetDefColWidth(40);
+  SetColumns(g, {10, 10, 10});
+  g.SetCellText(0, 0, "abcdefghijk");  // 55 pixels
+  g.SetCellText(0, 1, "ab");
+  g.Columns()[2].Strings().Add("abcdefghijk");
+  g.Columns()[2].SetVisible(false);
+  g.SetAutoColWidth(true);
+  EXPECT_EQ(Widths(g), (std::vector<int>{62, 40, 62}));
+  EXPECT_EQ(g.MeasureColumn(1), 20);
+  g.SetAutoColWidth(false);
+  g.SetDefColWidth(10);
+  g.SetAutoColWidth(true);
+  EXPECT_EQ(Widths(g), (std::vector<int>{62, 20, 62}));
+}
+
+TEST(Layout, FitToWidth) {
+  struct Row {
+    const char* Name;
+    std::vector<int> Before;
+    int ClientWidth;
+    int Skip;  // column to hide and show again first, or -1
+    std::vector<int> After;
+  };
+  const Row rows[] = {
+      {"grow", {50, 50, 50}, 200, -1, {67, 67, 66}},
+      {"shrink", {100, 100, 100}, 250, -1, {83, 83, 84}},
+      {"shrink past the skipped column", {100, 100, 100}, 250, 1, {75, 100, 75}},
+      {"no lower bound", {10, 10, 10}, -20, -1, {-7, -7, -6}},
+  };
+  for (const Row& r : rows) {
+    TGridFixture f(r.ClientWidth, 200);
+    TTextGrid& g = f.Grid;
+    SetColumns(g, r.Before);
+    if (r.Skip >= 0) {
+      g.Columns()[r.Skip].SetVisible(false);
+      g.Columns()[r.Skip].SetVisible(true);
+      EXPECT_EQ(g.FitSkipColumn(), r.Skip) << r.Name;
+    }
+    g.SetFitToWidth(true);
+    EXPECT_EQ(Widths(g), r.After) << r.Name;
+    EXPECT_EQ(g.FitSkipColumn(), -1) << r.Name;
+  }
+}
+
+TEST(Layout, FitWithoutResizableColumnsChangesNothing) {
+  TGridFixture f(200, 200);
+  TTextGrid& g = f.Grid;
+  SetColumns(g, {100, 150});
+  for (int c = 0; c < 2; ++c) g.Columns()[c].SetCanResize(false);
+  g.SetFitToWidth(true);
+  EXPECT_EQ(Widths(g), (std::vector<int>{100, 150}));
+  EXPECT_TRUE(f.Host.Bar[0]);
+  EXPECT_EQ(g.ScrollXMax(), 50);
+}
+
+TEST(Layout, ColumnsExactlyAsWideAsTheClient) {
+  TGridFixture f(200, 200);
+  SetColumns(f.Grid, {120, 80});
+  EXPECT_FALSE(f.Host.Bar[0]);
+  EXPECT_EQ(f.Grid.ScrollXMax(), 0);
+}
+
+TEST(Layout, VerticalRangeIsWholeRows) {
+  TGridFixture f(200, 100);
+  SetColumns(f.Grid, {50});
+  f.Grid.SetRowCount(10);
+  EXPECT_TRUE(f.Host.Bar[1]);
+  EXPECT_EQ(f.Grid.ScrollYMax(), 108);  // 98 raised to six rows
+}
+
+TEST(Layout, FooterTop) {
+  TGridFixture f(200, 100);
+  TTextGrid& g = f.Grid;
+  SetColumns(g, {50});
+  g.SetShowFooter(true);
+  g.SetRowCount(10);
+  EXPECT_TRUE(f.Host.Bar[1]);
+  EXPECT_EQ(g.FooterTop(), 71);
+  EXPECT_EQ(g.CellArea(), (tv::TRect{0, 18, 183, 71}));
+  g.SetRowCount(2);
+  EXPECT_FALSE(f.Host.Bar[1]);
+  EXPECT_EQ(g.FooterTop(), 53);
+  EXPECT_EQ(g.UsedHeight(), 72);
+}
+
+// The vertical bar takes 17 pixels, the columns no longer fit, the nested
+// size message's run shows the horizontal bar as well; the outer run then
+// goes on with the client size as it is now.
+TEST(Layout, NestedSizeMessageDuringShowScrollBars) {
+  TGridFixture f(200, 200);
+  TTextGrid& g = f.Grid;
+  SetColumns(g, {95, 95});
+  f.Host.SizeMessages = 0;
+  g.SetRowCount(20);
+  EXPECT_TRUE(f.Host.Bar[0]);
+  EXPECT_TRUE(f.Host.Bar[1]);
+  EXPECT_EQ(f.Host.SizeMessages, 2);
+  EXPECT_EQ(g.ScrollXMax(), 7);
+  EXPECT_EQ(g.ScrollYMax(), 20 * 18 + 18 - 183 + 3);  // 198 raised to 11 rows
+  EXPECT_EQ(g.UsedWidth(), 183);
+  EXPECT_EQ(g.CellArea(), (tv::TRect{0, 18, 183, 183}));
+  // The last range update names the outer run's values.
+  ASSERT_GE(f.Host.ScrollCalls.size(), 2u);
+  EXPECT_EQ(f.Host.ScrollCalls.back(), (TFakeGridHost::TScrollCall{1, 198, 0, 5}));
+}
+
+TEST(Layout, AllColumnsHiddenKeepsTheLastGeometry) {
+  TGridFixture f(200, 200);
+  TTextGrid& g = f.Grid;
+  SetColumns(g, {300});
+  g.SetRowCount(20);
+  const tv::TRect area = g.CellArea();
+  const int used = g.UsedWidth(), xMax = g.ScrollXMax();
+  g.Columns()[0].SetVisible(false);
+  EXPECT_EQ(g.ColumnsExtent(), 0);
+  EXPECT_EQ(g.RowsExtent(), 0);
+  EXPECT_EQ(g.HeaderExtent(), 0);
+  EXPECT_FALSE(f.Host.Bar[0]);
+  EXPECT_FALSE(f.Host.Bar[1]);
+  EXPECT_EQ(g.CellArea(), area);
+  EXPECT_EQ(g.UsedWidth(), used);
+  EXPECT_EQ(g.ScrollXMax(), xMax);
+}
+
+struct CountSetters : ::testing::Test {
+  TGridFixture F{200, 200};
+  TTextGrid& G = F.Grid;
+  std::vector<std::pair<int, int>> Events;
+  void SetUp() override {
+    G.OnColRowChanged = [this](TTextGrid&, int Col, int Row) { Events.emplace_back(Col, Row); };
+    SetColumns(G, {40, 40, 40, 40});
+    G.SetRowCount(19);
+    Events.clear();
+    F.Host.ClearLogs();
+  }
+};
+
+TEST_F(CountSetters, EqualValueDoesNothing) {
+  G.SetColCount(4);
+  G.SetRowCount(19);
+  EXPECT_TRUE(Events.empty());
+  EXPECT_TRUE(F.Host.NothingInvalidated());
+  EXPECT_TRUE(F.Host.ShowCalls.empty());
+}
+
+TEST_F(CountSetters, ColCountResetsScrollingAndClampsTheCurrentCell) {
+  TTextGridTestAccess::SetCurrent(G, 3, 10);
+  TTextGridTestAccess::SetSelArea(G, {1, 2, 3, 10});
+  G.SetScrollY(36);
+  G.SetColCount(2);
+  EXPECT_EQ(G.ScrollY(), 0);
+  EXPECT_EQ(G.CurCol(), 1);
+  EXPECT_EQ(G.CurRow(), 10);
+  EXPECT_EQ(G.SelArea(), (tv::TRect{1, 10, 1, 10}));
+  EXPECT_EQ(Events, (std::vector<std::pair<int, int>>{{1, 10}}));
+  G.SetColCount(4);
+  EXPECT_EQ(G.Columns()[3].Width(), G.DefColWidth());
+  EXPECT_EQ(G.Columns()[3].Strings().Count(), 0);
+}
+
+TEST_F(CountSetters, RowCountKeepsScrollingAndTexts) {
+  G.SetCellText(0, 15, "kept");
+  G.SetScrollY(36);
+  TTextGridTestAccess::SetCurrent(G, 2, 18);
+  G.SetRowCount(12);
+  EXPECT_EQ(G.CurRow(), 11);
+  EXPECT_EQ(G.ScrollY(), 36);
+  EXPECT_THROW(G.GetCellText(0, 15), tv::ERangeError);
+  G.SetRowCount(19);
+  EXPECT_EQ(G.GetCellText(0, 15), "kept");
+}
+
+TEST_F(CountSetters, NoRowsOrColumnsMeansNoCurrentCell) {
+  G.SetRowCount(0);
+  EXPECT_EQ(G.CurCol(), -1);
+  EXPECT_EQ(G.CurRow(), -1);
+  EXPECT_EQ(G.SelArea(), (tv::TRect{-1, -1, -1, -1}));
+  G.SetRowCount(3);
+  EXPECT_EQ(G.CurCol(), 0);
+  EXPECT_EQ(G.CurRow(), 0);
+  G.SetColCount(0);
+  EXPECT_EQ(G.CurCol(), -1);
+  EXPECT_EQ(Events, (std::vector<std::pair<int, int>>{{-1, -1}, {0, 0}, {-1, -1}}));
+}
+
+// Negative counts count as 0; a row height below 1 is refused, so no layout
+// ever divides by it.
+TEST_F(CountSetters, ValuesThatWouldBreakTheLayout) {
+  G.SetRowCount(-4);
+  EXPECT_EQ(G.RowCount(), 0);
+  EXPECT_EQ(G.RowsExtent(), 0);
+  G.SetColCount(-1);
+  EXPECT_EQ(G.ColCount(), 0);
+  G.SetColCount(2);
+  G.SetRowCount(5);
+  for (int h : {0, -18}) {
+    G.SetDefRowHeight(h);
+    EXPECT_EQ(G.DefRowHeight(), 18);
+    EXPECT_EQ(G.LineStep(), 18);
+  }
+  G.SetDefRowHeight(20);
+  EXPECT_EQ(G.PageStep(), 100);
+  EXPECT_EQ(G.RowsExtent(), 100);
+}
+
+// A merged cell reaching past the last row blanks and tags the cells inside
+// the grid and leaves the run whole.
+TEST_F(CountSetters, MergedCellBeyondTheLastRow) {
+  G.SetCellText(1, 17, "under");
+  TMergedCell m;
+  m.Text = "merged";
+  m.Span = {1, 17, 5, 25};
+  G.AddMergedCell(m);
+  G.SetRowCount(18);
+  EXPECT_EQ(G.RowsExtent(), 18 * 18);
+  EXPECT_EQ(G.GetCellText(1, 17), "");
+  EXPECT_EQ(G.GetCellTag(1, 17), -2);
+  EXPECT_EQ(G.GetCellTag(3, 17), -2);
+  EXPECT_EQ(G.GetCellTag(1, 16), 0);
+  G.ClearMergedCells();
+  EXPECT_EQ(G.GetCellTag(1, 17), 0);
+  EXPECT_TRUE(G.MergedCells().empty());
+}
+
+// Narrow, empty and negative client areas lay out without an error.
+TEST(Layout, ToleratesDegenerateClientSizes) {
+  for (auto [w, h] : {std::pair{0, 0}, {1, 1}, {-30, -5}, {5, 400}}) {
+    TGridFixture f(w, h);
+    SetColumns(f.Grid, {40, 40});
+    f.Grid.SetFitToWidth(true);
+    f.Grid.SetShowFooter(true);
+    f.Grid.SetRowCount(30);
+    EXPECT_GE(f.Grid.ScrollXMax(), 0) << w << "x" << h;
+    EXPECT_EQ(f.Grid.ScrollYMax() % 18, 0) << w << "x" << h;
+  }
+}
+
+}  // namespace
