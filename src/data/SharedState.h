@@ -10,7 +10,8 @@
 
 #include "data/DataTypes.h"
 
-class TPicture;  // a planet icon, defined by the main window
+class TPicture;    // a planet icon, defined by the main window
+class TForm_Main;  // the main window
 
 // --- Version data, folders and settings (data module start-up) -------------
 inline TFileVersionInfo VersionInfo;        // own version block; start-up
@@ -25,7 +26,8 @@ inline Settings_Type Settings{};            // the 48-byte record; settings step
 // window-system box), replaced by tests. Unset: the message goes to stderr.
 inline TMessageBoxProc MessageBoxHook;
 
-// --- Pictures (main window) --------------------------------------------------
+// --- The main window and its pictures ------------------------------------------
+inline TForm_Main* Form_Main = nullptr;  // the one main window; its creation (before its creation handler)
 inline tv::CheckedArray<TPicture*, 1, 7> PlanetIcon{};  // 44x44 icons Mercury..Neptune; creation handler
 
 // --- Built-in tables (start-up) and results (chart, main window) --------------

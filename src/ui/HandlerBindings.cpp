@@ -1,0 +1,129 @@
+#include "ui/HandlerBindings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "ui/Tarvelsicht_Unit_Main.h"
+
+namespace {
+
+// Handlers entered since the last event pump: a handler run by a control that
+// code changes inside another handler (a check box set, a scroll bar moved)
+// passes its errors to that handler, as a direct call would; a handler run
+// from the event loop or a pump reports them in the error box.
+int HandlerDepth = 0;
+
+}  // namespace
+
+void TForm_Main::RunEvent(const std::function<void()>& Handler) {
+  if (HandlerDepth > 0) {
+    Handler();
+    return;
+  }
+  ++HandlerDepth;
+  try {
+    Handler();
+  } catch (const std::exception& Error) {
+    HandlerDepth = 0;
+    ShowErrorBox(Error.what());
+    return;
+  } catch (...) {
+    HandlerDepth = 0;
+    throw;
+  }
+  --HandlerDepth;
+}
+
+void TForm_Main::ProcessMessages() {
+  const int depth = HandlerDepth;
+  HandlerDepth = 0;
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  HandlerDepth = depth;
+}
+
+void TForm_Main::ShowErrorBox(const std::string& Message) {
+  std::string text = Message;
+  if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
+  const QString title = QGuiApplication::applicationDisplayName();
+  if (ErrorBox) {
+    ErrorBox(text, title.toStdString());
+    return;
+  }
+  QMessageBox::critical(QApplication::activeWindow(), title, QString::fromStdString(text), QMessageBox::Ok);
+}
+
+void ConnectEvents(TForm_Main& Form, QWidget* Control, const TControlRow& Row) {
+  TForm_Main* form = &Form;
+  if (const TClickHandler click = Row.OnClick) {
+    const auto run = [form, Control, click] { TForm_Main::RunEvent([&] { (form->*click)(Control); }); };
+    switch (Row.Kind) {
+      case TKind::CheckBox:  // every change of the checked state, by the user or by code
+        QObject::connect(static_cast<QCheckBox*>(Control), &QCheckBox::toggled, form, run);
+        break;
+      case TKind::RadioButton:  // the button becomes checked, by the user or by code
+        QObject::connect(static_cast<QRadioButton*>(Control), &QRadioButton::toggled, form,
+                         [run](bool Checked) {
+                           if (Checked) run();
+                         });
+        break;
+      case TKind::Button:  // a click; the hidden draw button only from code
+        QObject::connect(static_cast<QPushButton*>(Control), &QPushButton::clicked, form, run);
+        break;
+      case TKind::ComboBox:  // a line chosen by the user; a line set by code runs nothing
+        QObject::connect(static_cast<QComboBox*>(Control), &QComboBox::activated, form, run);
+        break;
+      case TKind::ScrollBar:  // every change of the position, by the user or by code
+        QObject::connect(static_cast<QScrollBar*>(Control), &QScrollBar::valueChanged, form, run);
+        break;
+      default: throw std::logic_error("no click event for " + std::string(Row.Name));
+    }
+  }
+  if (const TKeyHandler keyDown = Row.OnKeyDown) {  // a key pressed in a field, before the field acts
+    dynamic_cast<TFieldEdit&>(*Control).KeyDown = [form, Control, keyDown](int& Key, Qt::KeyboardModifiers Shift) {
+      TForm_Main::RunEvent([&] { (form->*keyDown)(Control, Key, Shift); });
+    };
+  }
+  if (Row.OnMouseDown != nullptr || Row.OnMouseUp != nullptr) {  // press and release of a step button
+    auto& button = dynamic_cast<TBitBtn&>(*Control);
+    const auto hook = [form, Control](TMouseHandler Handler) -> TMouseHook {
+      if (Handler == nullptr) return {};
+      return [form, Control, Handler](Qt::MouseButton Button, Qt::KeyboardModifiers Shift, QPoint At) {
+        TForm_Main::RunEvent([&] { (form->*Handler)(Control, Button, Shift, At.x(), At.y()); });
+      };
+    };
+    button.MouseDown = hook(Row.OnMouseDown);
+    button.MouseUp = hook(Row.OnMouseUp);
+  }
+}
+
+void ConnectMenuItem(TForm_Main& Form, QAction* Item, const TMenuRow& Row) {
+  if (const TClickHandler click = Row.OnClick) {  // chosen by the user, by mouse or access key
+    TForm_Main* form = &Form;
+    QObject::connect(Item, &QAction::triggered, form,
+                     [form, click] { TForm_Main::RunEvent([&] { (form->*click)(form); }); });
+  }
+}
+
+void ConnectFormEvents(TForm_Main& Form, TClientArea* Client) {
+  TForm_Main* form = &Form;
+  Client->Resized = [form] { TForm_Main::RunEvent([form] { form->FormResize(form); }); };
+}
+
+// The close query: the window's close button or the system menu.
+void TForm_Main::closeEvent(QCloseEvent* Event) {
+  bool canClose = true;
+  RunEvent([&] { FormCloseQuery(this, canClose); });
+  if (canClose)
+    Event->accept();
+  else
+    Event->ignore();
+}

@@ -1,0 +1,105 @@
+// Panel layout, resize and the chart picture export of the main window.
+#include <QCoreApplication>
+#include <algorithm>
+
+#include "data/SharedState.h"
+#include "platform/CheckedInt.h"
+#include "ui/Tarvelsicht_Unit_Main.h"
+#include "ui/logic/FrameworkErrors.h"
+#include "ui/logic/WindowArithmetic.h"
+
+int TForm_Main::ClientWidth() const { return Client_->width(); }
+int TForm_Main::ClientHeight() const { return Client_->height(); }
+
+TAlign TForm_Main::Align(const QWidget* Control) const {
+  const QVariant value = Control->property(AlignProperty);
+  return value.isValid() ? static_cast<TAlign>(value.toInt()) : TAlign::alNone;
+}
+
+void TForm_Main::SetAlign(QWidget* Control, TAlign Value) {
+  Control->setProperty(AlignProperty, static_cast<int>(Value));
+  Realign(Control->parentWidget(), Control);
+}
+
+// A negative width counts as zero.
+void TForm_Main::SetControlWidth(QWidget* Control, int Width) {
+  Control->resize(std::max(0, Width), Control->height());
+  Realign(Control->parentWidget(), Control);
+  Realign(Control, nullptr);
+}
+
+void TForm_Main::Realign(QWidget* Parent, QWidget* Changed) {
+  std::vector<QWidget*> docked;
+  std::vector<TAlignItem> items;
+  int changed = -1;
+  for (QObject* child : Parent->children()) {
+    auto* control = qobject_cast<QWidget*>(child);
+    if (control == nullptr || control->isWindow() || Align(control) == TAlign::alNone) continue;
+    if (control == Changed) changed = static_cast<int>(items.size());
+    const QRect r = control->geometry();
+    items.push_back({Align(control), {r.x(), r.y(), r.width(), r.height()}, !control->isHidden()});
+    docked.push_back(control);
+  }
+  if (docked.empty()) return;
+  AlignControls(Parent->width(), Parent->height(), items, changed);
+  for (std::size_t i = 0; i < docked.size(); ++i) {
+    const TBounds& b = items[i].Bounds;
+    const QRect target(b.Left, b.Top, b.Width, b.Height);
+    if (docked[i]->geometry() == target) continue;
+    docked[i]->setGeometry(target);
+    Realign(docked[i], nullptr);
+  }
+}
+
+// The left margin, then the chart panel made square at the full height
+// beside it, then the input panel filling the rest; the framework's docking
+// places them, and pending events run after each step.
+void TForm_Main::PanelLayout(int Divisor) {
+  const int W = ClientWidth(), H = ClientHeight();
+  SetControlWidth(Panel_Left, LeftPanelWidth(W, H, Divisor));
+  SetAlign(Panel_Bild, TAlign::alClient);
+  ProcessMessages();
+  SetAlign(Panel_Bild, TAlign::alNone);
+  ProcessMessages();
+  SetControlWidth(Panel_Bild, Panel_Bild->height());
+  ProcessMessages();
+  SetAlign(Panel_Bild, TAlign::alLeft);
+  ProcessMessages();
+  SetAlign(Panel_Rght, TAlign::alClient);
+  ProcessMessages();
+}
+
+void TForm_Main::FormResize(QObject*) {
+  PanelLayout(6);
+  // The drawing surface black.
+  tv::TBitmap& surface = Img1->Picture;
+  if (surface.Width() != 2000 || surface.Height() != 2000) surface.SetSize(2000, 2000);
+  surface.Canvas().Brush = {tv::clBlack, tv::TBrushStyle::bsSolid};
+  surface.Canvas().FillRect({0, 0, 2000, 2000});
+  // The visible picture as wide as the chart panel, at least 200 pixels,
+  // showing the black surface until the draws below replace it.
+  tv::TBitmap& picture = Bild->Picture;
+  picture.Canvas().SetStretchBltMode(tv::TStretchMode::smHalftone);
+  BildWidth = std::max(200, tv::CheckedSub(Panel_Rght->x(), Panel_Left->width()));
+  BildHeight = BildWidth;
+  if (picture.Width() != BildWidth || picture.Height() != BildHeight) picture.SetSize(BildWidth, BildHeight);
+  picture.Canvas().CopyRect({0, 0, BildWidth, BildHeight}, surface.Canvas(), {0, 0, 2000, 2000});
+  Bild->update();
+  Read_DateTimeInput();
+  Button_ZeichnenClick(this);
+}
+
+// Saves the drawing surface as "Tarvelsicht_Bild.bmp" in the picture folder
+// (skipped when that folder is unknown), then closes through the close query.
+void TForm_Main::Exit1Click(QObject*) {
+  if (!PictureDir.empty()) {
+    const std::string fileName = PictureDir + "Tarvelsicht_Bild.bmp";
+    try {
+      Img1->Picture.SaveToFile(fileName);
+    } catch (const tv::EInOutError&) {
+      throw EFileError::CannotCreate(fileName);
+    }
+  }
+  bool canClose = true;
+  FormCloseQuery(this, canClose);
+}

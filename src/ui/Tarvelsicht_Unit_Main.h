@@ -1,0 +1,253 @@
+// The main window `TForm_Main`: its components (built from the table in
+// ComponentTable.cpp), its event handlers under their given names, and the
+// picture surfaces of the chart. The handlers live in files by subject:
+// StartUp.cpp (creation, background, icons), Layout.cpp (panel layout, resize,
+// picture export), TimeState.cpp (time state and display), Language.cpp,
+// About.cpp, WindowDraw.cpp (the draw request), TimeShortcuts.cpp and
+// InputHandlers.cpp (the inputs); HandlerBindings.cpp maps Qt's signals to the
+// handlers in one place. Reads and writes the shared state of
+// data/SharedState.h as each handler says.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/qt/Bitmap.h"
+#include "ui/Controls.h"
+#include "ui/logic/Align.h"
+#include "ui/logic/TimeStateCalc.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QMenu;
+class QMenuBar;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QTableWidget;
+
+// A picture that lives apart from any control: a planet icon of the body table.
+class TPicture {
+ public:
+  tv::TBitmap Bitmap;
+};
+
+class TForm_Main : public QMainWindow {
+ public:
+  // Builds the component tree with its initial values, hidden, with a client
+  // area of 1272 x 968 pixels centred on the screen. The creation handler is
+  // not run here (see CreateForm_Main).
+  TForm_Main();
+  ~TForm_Main() override;
+
+  // --- Components (the tree's names) ------------------------------------------
+  QMenuBar* MainMenu1 = nullptr;
+  QAction* Exit1 = nullptr;
+  QAction* Option1 = nullptr;
+  QAction* Deutsch1 = nullptr;
+  QAction* English1 = nullptr;
+  QAction* Francais1 = nullptr;
+  QAction* N2 = nullptr;
+  QAction* Info1 = nullptr;
+
+  TPictureBox* Img0 = nullptr;    // hidden: the background picture
+  TPictureBox* Img1 = nullptr;    // hidden: the 2000 x 2000 drawing surface
+  TPictureBox* Image3 = nullptr;  // empty
+  TPanel* Panel_Rght = nullptr;
+  TPanel* Panel_Bild = nullptr;
+  TPictureBox* Bild = nullptr;    // the chart on screen
+  TStatusBar* StatusBar1 = nullptr;
+  TPanel* Panel_About = nullptr;
+  TPictureBox* Image2 = nullptr;
+  QLabel* Label_Tarvelsicht = nullptr;
+  QPushButton* Button_About_OK = nullptr;
+  QTableWidget* StringGrid_VersionsInfo = nullptr;
+  TPanel* Panel_Left = nullptr;
+  QPlainTextEdit* Memo1 = nullptr;
+
+  // (a) universal and local date and time
+  QLabel* Label9 = nullptr;
+  QFrame* Shape3 = nullptr;
+  QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
+  QLabel *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr;
+  TFieldEdit *RichEdit_Jahr = nullptr, *RichEdit_Monat = nullptr, *RichEdit_Daag = nullptr;
+  TFieldEdit *RichEdit_Stunde = nullptr, *RichEdit_Minute = nullptr, *RichEdit_Sekunde = nullptr;
+  TFieldEdit *RichEdit_Jahr_UT = nullptr, *RichEdit_Monat_UT = nullptr, *RichEdit_Daag_UT = nullptr;
+  TFieldEdit *RichEdit_Stunde_UT = nullptr, *RichEdit_Minute_UT = nullptr, *RichEdit_Sekunde_UT = nullptr;
+  TBitBtn *BitBtn_Jahr_Plus = nullptr, *BitBtn_Jahr_Minus = nullptr;
+  TBitBtn *BitBtn_Monat_Plus = nullptr, *BitBtn_Monat_Minus = nullptr;
+  TBitBtn *BitBtn_Daag_Plus = nullptr, *BitBtn_Daag_Minus = nullptr;
+  TBitBtn *BitBtn_Stunde_Plus = nullptr, *BitBtn_Stunde_Minus = nullptr;
+  TBitBtn *BitBtn_Minute_Plus = nullptr, *BitBtn_Minute_Minus = nullptr;
+  TBitBtn *BitBtn_Sekunde_Plus = nullptr, *BitBtn_Sekunde_Minus = nullptr;
+  TBitBtn *BitBtn_Sterntag_Plus = nullptr, *BitBtn_Sterntag_Minus = nullptr;
+  QPushButton *Button_Mittag = nullptr, *Button_Mitternacht = nullptr, *Button_Jetzt = nullptr;
+  QCheckBox* CheckBox1 = nullptr;
+
+  // (b) series controls
+  TPanel* Panel_Month = nullptr;
+  QRadioButton *RadioButton_M01 = nullptr, *RadioButton_M02 = nullptr, *RadioButton_M03 = nullptr;
+  QRadioButton *RadioButton_M04 = nullptr, *RadioButton_M05 = nullptr, *RadioButton_M06 = nullptr;
+  QRadioButton *RadioButton_M07 = nullptr, *RadioButton_M08 = nullptr, *RadioButton_M09 = nullptr;
+  QRadioButton *RadioButton_M10 = nullptr, *RadioButton_M11 = nullptr, *RadioButton_M12 = nullptr;
+  QCheckBox* CheckBox_Monat = nullptr;
+  TPanel* Panel_Quartal = nullptr;
+  QRadioButton *RadioButton_Q1 = nullptr, *RadioButton_Q2 = nullptr, *RadioButton_Q3 = nullptr,
+               *RadioButton_Q4 = nullptr;
+  QCheckBox* CheckBox_Quartal = nullptr;
+  TPanel* Panel_Jahr = nullptr;
+  QCheckBox* CheckBox_Jahr = nullptr;
+  QScrollBar* ScrollBar_Quartal = nullptr;
+  TPanel* Panel_Daemmerung = nullptr;
+  QRadioButton *RadioButton_MAstrD = nullptr, *RadioButton_MNautD = nullptr, *RadioButton_MBurgD = nullptr;
+  QRadioButton *RadioButton_SAufga = nullptr, *RadioButton_SUnter = nullptr;
+  QRadioButton *RadioButton_ABurgD = nullptr, *RadioButton_ANautD = nullptr, *RadioButton_AAstrD = nullptr;
+  QLabel *Label_Line1 = nullptr, *Label_Line2 = nullptr;
+
+  // (c) time zone and place
+  QComboBox* ComboBox_TZone = nullptr;
+  QCheckBox* CheckBox_DST = nullptr;
+  QLabel* Label_nLat = nullptr;
+  TBitBtn* BitBtn_nLat_MinusSmall = nullptr;
+  TFieldEdit* Edit_nLat = nullptr;
+  TBitBtn* BitBtn_nLat_PlusSmall = nullptr;
+  QLabel* Label_eLon = nullptr;
+  TBitBtn* BitBtn_eLon_MinusSmall = nullptr;
+  TFieldEdit* Edit_eLon = nullptr;
+  TBitBtn* BitBtn_eLon_PlusSmall = nullptr;
+  QPushButton* Button_Zeichnen = nullptr;
+
+  // (d) body table
+  QWidget* TextGrid1 = nullptr;
+
+  // --- Start-up (StartUp.cpp) ---------------------------------------------------
+  void FormCreate(QObject* Sender);
+  void LoadJpegToImage(const std::string& FileName, TPictureBox* Image);
+
+  // --- Panel layout, resize and chart export (Layout.cpp) ------------------------
+  void FormResize(QObject* Sender);
+  void Exit1Click(QObject* Sender);
+
+  // --- Time state (TimeState.cpp) ----------------------------------------------
+  void Read_DateTimeInput();
+  void UpdateTimeState();
+  void ShowDateTime();
+
+  // --- Language (Language.cpp) -------------------------------------------------
+  void Set_LanguageTexts();
+  void Deutsch1Click(QObject* Sender);
+  void English1Click(QObject* Sender);
+  void Francais1Click(QObject* Sender);
+
+  // --- About panel (About.cpp) -------------------------------------------------
+  void ShowVersionInfo(QTableWidget* Grid);
+  void Info1Click(QObject* Sender);
+  void Button_About_OKClick(QObject* Sender);
+
+  // --- Draw request and body table (WindowDraw.cpp) -----------------------------
+  void Button_ZeichnenClick(QObject* Sender);
+  void Fill_DataTable(TPictureBox* Image);
+
+  // --- Close and time shortcuts (TimeShortcuts.cpp) ------------------------------
+  void FormCloseQuery(QObject* Sender, bool& CanClose);
+  void Button_JetztClick(QObject* Sender);
+  void CheckBox_DSTClick(QObject* Sender);
+  void Button_MitternachtClick(QObject* Sender);
+  void Button_MittagClick(QObject* Sender);
+  void ComboBox_TZoneChange(QObject* Sender);
+
+  // --- Typed input, step buttons and series (InputHandlers.cpp) -------------------
+  void RichEdit_JahrKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  void RichEdit_MonatKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  void RichEdit_DaagKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  void RichEdit_StundeKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  void RichEdit_MinuteKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  void RichEdit_SekundeKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  void Edit_nLatKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  void Edit_eLonKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+
+  // Press and release of the eighteen step buttons: mouse button, modifier
+  // keys and the position in the button.
+  using TMouseArgs = void(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  TMouseArgs BitBtn_Jahr_PlusMouseDown, BitBtn_Jahr_PlusMouseUp;
+  TMouseArgs BitBtn_Jahr_MinusMouseDown, BitBtn_Jahr_MinusMouseUp;
+  TMouseArgs BitBtn_Monat_PlusMouseDown, BitBtn_Monat_PlusMouseUp;
+  TMouseArgs BitBtn_Monat_MinusMouseDown, BitBtn_Monat_MinusMouseUp;
+  TMouseArgs BitBtn_Daag_PlusMouseDown, BitBtn_Daag_PlusMouseUp;
+  TMouseArgs BitBtn_Daag_MinusMouseDown, BitBtn_Daag_MinusMouseUp;
+  TMouseArgs BitBtn_Stunde_PlusMouseDown, BitBtn_Stunde_PlusMouseUp;
+  TMouseArgs BitBtn_Stunde_MinusMouseDown, BitBtn_Stunde_MinusMouseUp;
+  TMouseArgs BitBtn_Minute_PlusMouseDown, BitBtn_Minute_PlusMouseUp;
+  TMouseArgs BitBtn_Minute_MinusMouseDown, BitBtn_Minute_MinusMouseUp;
+  TMouseArgs BitBtn_Sekunde_PlusMouseDown, BitBtn_Sekunde_PlusMouseUp;
+  TMouseArgs BitBtn_Sekunde_MinusMouseDown, BitBtn_Sekunde_MinusMouseUp;
+  TMouseArgs BitBtn_Sterntag_PlusMouseDown, BitBtn_Sterntag_PlusMouseUp;
+  TMouseArgs BitBtn_Sterntag_MinusMouseDown, BitBtn_Sterntag_MinusMouseUp;
+  TMouseArgs BitBtn_nLat_MinusSmallMouseDown, BitBtn_nLat_MinusSmallMouseUp;
+  TMouseArgs BitBtn_nLat_PlusSmallMouseDown, BitBtn_nLat_PlusSmallMouseUp;
+  TMouseArgs BitBtn_eLon_MinusSmallMouseDown, BitBtn_eLon_MinusSmallMouseUp;
+  TMouseArgs BitBtn_eLon_PlusSmallMouseDown, BitBtn_eLon_PlusSmallMouseUp;
+
+  void CheckBox_MonatClick(QObject* Sender);
+  void CheckBox_QuartalClick(QObject* Sender);
+  void CheckBox_JahrClick(QObject* Sender);
+  void ScrollBar_QuartalChange(QObject* Sender);
+  void CheckBox1Click(QObject* Sender);
+
+  // --- Window services ------------------------------------------------------------
+  // The event pump of the handlers: processes every pending window event and
+  // returns (re-entrant: any handler may run inside it).
+  static void ProcessMessages();
+  // Size of the client area below the menu bar, pixels.
+  int ClientWidth() const;
+  int ClientHeight() const;
+  // The docking of a control (see ui/logic/Align.h); setting it, or a docked
+  // control's width, places the parent's docked controls again.
+  TAlign Align(const QWidget* Control) const;
+  void SetAlign(QWidget* Control, TAlign Value);
+  void SetControlWidth(QWidget* Control, int Width);
+  // Docks the docked children of Parent again (Changed: the control whose
+  // docking or width was just set, or null), and so on down the tree.
+  void Realign(QWidget* Parent, QWidget* Changed);
+
+  // Number of draw requests run since the window was made.
+  int DrawRequests() const { return DrawRequests_; }
+  // The computer's local clock as the now button reads it; replaceable (tests).
+  std::function<TSystemTime()> LocalClock;
+  // The decimal mark of the user's locale (QLocale's default), for the place
+  // fields, the status bar and typed numbers.
+  static char DecimalSeparator();
+
+  // Runs Handler as an event of the window framework: an error it raises is
+  // reported in the standard error box and the program goes on.
+  static void RunEvent(const std::function<void()>& Handler);
+  // The standard error box: Message (with a full stop appended when its last
+  // character sorts after "."), the application's name as title, an error icon
+  // and one OK button. ErrorBox replaces the box when set (tests).
+  static void ShowErrorBox(const std::string& Message);
+  static inline std::function<void(const std::string& Text, const std::string& Caption)> ErrorBox;
+
+ protected:
+  void closeEvent(QCloseEvent* Event) override;
+
+ private:
+  void BuildComponents();
+  void PanelLayout(int Divisor);
+  void MakePlanetIcons();
+
+  TClientArea* Client_ = nullptr;
+  std::array<std::unique_ptr<TPicture>, 7> Icons_{};
+  int DrawRequests_ = 0;
+};
+
+// The program's creation of its main window: builds the tree, sets Form_Main
+// and runs FormCreate as the framework does (an error there is reported and
+// the window stays). The window is not shown.
+TForm_Main* CreateForm_Main();

@@ -1,0 +1,25 @@
+// The errors the window framework raises of its own, beside the program's
+// range, overflow and file errors: a typed text that is no number, a file that
+// cannot be opened or created. What() is the message the error box shows.
+#pragma once
+
+#include <string>
+
+#include "platform/Errors.h"
+
+// A text that does not convert to the number asked for.
+class EConvertError : public tv::EProgramError {
+ public:
+  using tv::EProgramError::EProgramError;
+};
+
+// A file the framework could not open ("Cannot open file <name>") or create
+// ("Cannot create file <name>").
+class EFileError : public tv::EProgramError {
+ public:
+  using tv::EProgramError::EProgramError;
+  static EFileError CannotOpen(const std::string& FileName) { return EFileError("Cannot open file " + FileName); }
+  static EFileError CannotCreate(const std::string& FileName) {
+    return EFileError("Cannot create file " + FileName);
+  }
+};
