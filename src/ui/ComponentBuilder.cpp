@@ -117,6 +117,7 @@ QWidget* MakeStringGrid(QWidget* Parent, const TControlRow& Row) {
   grid->horizontalHeader()->setDefaultSectionSize(Row.Grid.ColumnWidth);
   grid->verticalHeader()->setDefaultSectionSize(Row.Grid.RowHeight);
   grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid->setTabKeyNavigation(false);  // the tab key leaves the grid
   for (int r = 0; r < Row.Grid.Rows; ++r)
     for (int c = 0; c < Row.Grid.Columns; ++c) grid->setItem(r, c, new QTableWidgetItem());
   return grid;

@@ -108,7 +108,8 @@ class TStatusBar : public QFrame {
   std::array<QLabel*, PanelCount> Panels_{};
 };
 
-// The window's client area below the menu bar; reports its size changes.
+// The window's client area below the menu bar; reports its size changes
+// (to re-dock its panels; nothing there may pump events).
 class TClientArea : public QWidget {
  public:
   explicit TClientArea(QWidget* Parent);

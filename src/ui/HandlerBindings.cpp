@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QResizeEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -113,9 +114,11 @@ void ConnectMenuItem(TForm_Main& Form, QAction* Item, const TMenuRow& Row) {
   }
 }
 
-void ConnectFormEvents(TForm_Main& Form, TClientArea* Client) {
-  TForm_Main* form = &Form;
-  Client->Resized = [form] { TForm_Main::RunEvent([form] { form->FormResize(form); }); };
+// A change of the window's size, once the window's layout has placed the
+// client area (so that the handler's event pumps never run inside that).
+void TForm_Main::resizeEvent(QResizeEvent* Event) {
+  QMainWindow::resizeEvent(Event);
+  RunEvent([this] { FormResize(this); });
 }
 
 // The close query: the window's close button or the system menu.

@@ -43,6 +43,7 @@ TSystemTime SystemLocalTime() {
 
 TForm_Main::TForm_Main() {
   setObjectName("Form_Main");
+  setAnimated(false);
   Client_ = new TClientArea(this);
   setCentralWidget(Client_);
   SetWidgetColors(Client_, tv::RGBColor(0, 128, 128), tv::clWindowText);
@@ -62,7 +63,7 @@ TForm_Main::TForm_Main() {
     move(free.center() - rect().center());
   }
   Realign(Client_, nullptr);
-  ConnectFormEvents(*this, Client_);
+  Client_->Resized = [this] { Realign(Client_, nullptr); };
 }
 
 TForm_Main::~TForm_Main() {

@@ -236,6 +236,7 @@ class TForm_Main : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* Event) override;
+  void resizeEvent(QResizeEvent* Event) override;
 
  private:
   void BuildComponents();

@@ -1,0 +1,102 @@
+// The resize handler's panel layout and picture sizes, and the Exit item's
+// picture export.
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
+
+#include "WindowFixture.h"
+
+namespace {
+
+class Layout : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    CopyBackground();
+    Create();
+  }
+};
+
+// A client area of 1272 x 968 with the 25-pixel status bar: margin 50, the
+// chart panel 943 square from x = 50, the input panel from 993, 279 wide.
+TEST_F(Layout, RestoredWindow) {
+  const int draws = Window->DrawRequests();
+  ShowWithClientSize(1272, 968);
+  TForm_Main& form = *Window;
+  EXPECT_EQ(form.Panel_Left->geometry(), QRect(0, 0, 50, 943));
+  EXPECT_EQ(form.Panel_Bild->geometry(), QRect(50, 0, 943, 943));
+  EXPECT_EQ(form.Panel_Rght->geometry(), QRect(993, 0, 279, 943));
+  EXPECT_EQ(form.StatusBar1->geometry(), QRect(0, 943, 1272, 25));
+  EXPECT_EQ(form.Bild->geometry(), QRect(0, 0, 943, 943));
+  EXPECT_EQ(BildWidth, 943);
+  EXPECT_EQ(BildHeight, 943);
+  EXPECT_EQ(form.Bild->Picture.Width(), 943);
+  EXPECT_EQ(form.Bild->Picture.Height(), 943);
+  EXPECT_GE(form.DrawRequests(), draws + 2) << "each resize draws twice";
+  EXPECT_EQ((form.DrawRequests() - draws) % 2, 0);
+  // The visible picture is the chart scaled down, not black.
+  EXPECT_NE(QColor(form.Bild->Picture.Image().pixel(471, 400)), QColor(0, 0, 0));
+}
+
+TEST_F(Layout, ChartPanelNarrowerThan200AndTallWindow) {
+  ShowWithClientSize(400, 180);
+  TForm_Main& form = *Window;
+  EXPECT_EQ(form.Panel_Left->width(), (400 - 180) / 6);
+  EXPECT_EQ(form.Panel_Bild->width(), 155);
+  EXPECT_EQ(BildWidth, 155) << "the draws take the panel's width, without the floor of 200";
+  EXPECT_EQ(form.Bild->Picture.Width(), 155);
+  // Taller than wide: the margin takes no width; the chart panel keeps its
+  // square and the input panel is squeezed out.
+  ShowWithClientSize(300, 600);
+  EXPECT_EQ(form.Panel_Left->width(), 0);
+  EXPECT_EQ(form.Panel_Bild->geometry(), QRect(0, 0, 575, 575));
+  EXPECT_EQ(form.Panel_Rght->width(), 0);
+  EXPECT_EQ(BildWidth, 575);
+  EXPECT_TRUE(ErrorBoxes.empty());
+}
+
+TEST_F(Layout, ResizeReadsTheFieldsBackAndReportsABadOne) {
+  ShowWithClientSize(1000, 700);
+  Window->RichEdit_Stunde->setText("x");
+  const int draws = Window->DrawRequests();
+  ShowWithClientSize(1100, 700);
+  ASSERT_FALSE(ErrorBoxes.empty());
+  EXPECT_EQ(ErrorBoxes.back(), "'x' is not a valid floating point value.");
+  EXPECT_EQ(Window->DrawRequests(), draws) << "the chart stays black";
+  EXPECT_EQ(Window->Img1->Picture.Pixel(1000, 1000), tv::clBlack);
+}
+
+TEST_F(Layout, ExitWritesTheDrawingSurfaceAsBmp) {
+  Window->Exit1->trigger();
+  const QString name = QString::fromStdString(PictureDir) + "Tarvelsicht_Bild.bmp";
+  QFile file(name);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.size(), 12000054);
+  const QByteArray head = file.read(54 + 3);
+  EXPECT_EQ(head.left(2), "BM");
+  // The first pixel stored is the chart's bottom-left one, blue green red.
+  const QRgb bottomLeft = Window->Img1->Picture.Image().pixel(0, 1999);
+  EXPECT_EQ(static_cast<unsigned char>(head[54]), qBlue(bottomLeft));
+  EXPECT_EQ(static_cast<unsigned char>(head[55]), qGreen(bottomLeft));
+  EXPECT_EQ(static_cast<unsigned char>(head[56]), qRed(bottomLeft));
+  EXPECT_TRUE(Closing) << "then the close query ran";
+  EXPECT_TRUE(ErrorBoxes.empty());
+}
+
+TEST_F(Layout, ExitWithoutPictureFolder) {
+  // The folder deleted since start-up: the error names the file, nothing is
+  // written and the window stays.
+  PictureDir = WorkPath("gone") + "/";
+  Window->Exit1->trigger();
+  ASSERT_EQ(ErrorBoxes.size(), 1u);
+  EXPECT_EQ(ErrorBoxes[0], "Cannot create file " + PictureDir + "Tarvelsicht_Bild.bmp.");
+  EXPECT_FALSE(Closing);
+  // An unknown picture folder: no picture, straight to the close query.
+  PictureDir.clear();
+  Window->Exit1->trigger();
+  EXPECT_TRUE(Closing);
+  EXPECT_EQ(ErrorBoxes.size(), 1u);
+}
+
+}  // namespace

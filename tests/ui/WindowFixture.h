@@ -1,0 +1,45 @@
+// The real main window for widget tests: a QApplication on the offscreen
+// platform, the built-in tables, a private working folder with the
+// background picture, private picture and settings locations, an injected
+// clock and a record of the error boxes. Each test makes its own window with
+// the settings it needs.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "data/Settings.h"
+#include "data/SharedState.h"
+#include "ui/Tarvelsicht_Unit_Main.h"
+
+class WindowTest : public ::testing::Test {
+ protected:
+  // The clock of the edge cases: 2019-06-01 00:30:00.870 local time.
+  static TSystemTime TestClock() { return {2019, 6, 1, 0, 30, 0, 870}; }
+
+  void SetUp() override;
+  void TearDown() override;
+
+  // Stored settings as the data module would load them.
+  static void StoreSettings(std::uint8_t Lang, std::int32_t Zone, bool DST, double Lat, double Lon);
+  // The window built and its creation handler run, as the program entry does
+  // it, with TestClock as the clock; not shown.
+  TForm_Main& Create();
+  // Shows the window with a client area of Width x Height and waits until
+  // the resize handler has seen that size.
+  void ShowWithClientSize(int Width, int Height);
+  // Puts a copy of the program's background picture into the working folder.
+  void CopyBackground() const;
+  std::string WorkPath(const std::string& Name) const { return Work.filePath(QString::fromStdString(Name)).toStdString(); }
+
+  std::unique_ptr<TForm_Main> Window;
+  std::vector<std::string> ErrorBoxes;  // the messages shown, in order
+  QTemporaryDir Work;
+  QString PreviousFolder;
+};
