@@ -20,6 +20,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "grid/qt/TextGridWidget.h"
 #include "ui/ComponentTable.h"
 #include "ui/HandlerBindings.h"
 #include "ui/Tarvelsicht_Unit_Main.h"
@@ -123,12 +124,35 @@ QWidget* MakeStringGrid(QWidget* Parent, const TControlRow& Row) {
   return grid;
 }
 
-// The body table's grid.
-QWidget* MakeTextGrid(QWidget* Parent, const TControlRow&) {
-  auto* grid = new QFrame(Parent);
-  grid->setFrameStyle(QFrame::NoFrame);
-  SetWidgetColors(grid, tv::clWindow, clDefault);
-  return grid;
+// The body table's grid: no border and no row gutter, the row's font (fixed
+// pitch asked for) for cells and header, the small font of the same face for
+// gutter and footer, the row's columns, rows and widths.
+QWidget* MakeTextGrid(QWidget* Parent, const TControlRow& Row) {
+  auto* widget = new TTextGridWidget(Parent);
+  widget->SetBorderStyle(bsNone);
+  widget->SetTabStop(Row.TabOrder >= 0);
+  TTextGrid& grid = widget->Grid();
+  tv::TFont font;
+  font.Name = Row.Font.Face;
+  font.Height = -Row.Font.Height;
+  font.Color = Row.Font.Color;
+  font.Pitch = tv::TFontPitch::fpFixed;
+  grid.SetFont(font);
+  grid.SetHeaderFont(font);
+  tv::TFont small = font;
+  small.Height = -10;
+  small.Pitch = tv::TFontPitch::fpDefault;
+  grid.SetFooterFont(small);
+  grid.SetGutterFont(small);
+  grid.SetDefColWidth(Row.Grid.DefColWidth);
+  grid.SetReadOnly((Row.Flags & cfReadOnly) != 0);
+  grid.SetGutterKind(gkNone);
+  grid.SetGutterWidth(0);
+  grid.SetShowFooter(false);
+  grid.SetColCount(Row.Grid.Columns);
+  for (int c = 0; c < Row.Grid.Columns; ++c) grid.Columns()[c].SetWidth(Row.Grid.ColumnWidth);
+  grid.SetRowCount(Row.Grid.Rows);
+  return widget;
 }
 
 using TMaker = QWidget* (*)(QWidget* Parent, const TControlRow& Row);

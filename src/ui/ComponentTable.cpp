@@ -15,6 +15,7 @@
 #include <stdexcept>
 #include <type_traits>
 
+#include "grid/qt/TextGridWidget.h"
 #include "ui/Tarvelsicht_Unit_Main.h"
 
 namespace {
@@ -261,7 +262,7 @@ const TControlRow Rows[] = {
 
   // --- (d) body table -------------------------------------------------------------------
   {COMPONENT(TextGrid1), .Kind = TextGrid, .Parent = "Panel_Rght", .Bounds = {3, 539, 310, 380},
-   .Font = {"Arial Narrow", 15, false, tv::clWindowText},
+   .Font = {"Arial Narrow", 15, false, tv::clWindowText}, .Flags = cfReadOnly,
    .Grid = {.Columns = 4, .Rows = 19, .ColumnWidth = 75, .RowHeight = 0, .DefColWidth = 40}},
 };
 

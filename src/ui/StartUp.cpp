@@ -2,15 +2,14 @@
 // settings into the first chart, the background picture and the planet icons.
 #include <QComboBox>
 #include <QCheckBox>
-#include <QImageReader>
 #include <QTableWidget>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <cerrno>
 
 #include "data/Settings.h"
 #include "data/SharedState.h"
 #include "platform/qt/Bitmap.h"
 #include "ui/Tarvelsicht_Unit_Main.h"
+#include "ui/logic/FixedText.h"
 #include "ui/logic/NumberText.h"
 
 namespace {
@@ -38,12 +37,6 @@ constexpr TIconRow IconRows[7] = {
     {tv::RGBColor(128, 255, 192), {9, 9, 27, 27}, false},    // Uranus
     {tv::RGBColor(96, 96, 255), {9, 9, 27, 27}, false},      // Neptune
 };
-
-// True when FileName names a regular file this process may read.
-bool CanOpen(const std::string& FileName) {
-  struct stat info {};
-  return ::stat(FileName.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(FileName.c_str(), R_OK) == 0;
-}
 
 }  // namespace
 
@@ -82,9 +75,9 @@ void TForm_Main::FormCreate(QObject*) {
   // A stored "on" changes the box's state and so runs CheckBox_DSTClick.
   CheckBox_DST->setChecked(Settings.DST != 0);
 
-  const char separator = DecimalSeparator();
-  Edit_nLat->setText(QString::fromStdString(FormatFixed(Settings.nLat, 2, separator)));
-  Edit_eLon->setText(QString::fromStdString(FormatFixed(Settings.eLon, 2, separator)));
+  const std::string separator = DecimalSeparator();
+  Edit_nLat->setText(QString::fromStdString(FormatFixed(Settings.nLat, 2, 15, separator)));
+  Edit_eLon->setText(QString::fromStdString(FormatFixed(Settings.eLon, 2, 15, separator)));
   // The stored language's handler; any language but English and French
   // runs the German one, so that Language is always a column of Texts.
   if (Language == 1)
@@ -100,19 +93,17 @@ void TForm_Main::FormCreate(QObject*) {
 
 // Reads the JPEG file FileName (a bare name is looked up in the working
 // folder) into Image's picture at its own size. A file that is not a regular
-// file or cannot be read raises EFileError "Cannot open file <name>"; a file
+// file or cannot be opened raises EFileError "Cannot open file <name>"; a file
 // that is no JPEG the decoder reads, or a picture larger than
-// MaxBackgroundSide on a side, leaves the picture empty without a message.
+// MaxBackgroundSide on a side (refused before its pixels are allocated),
+// leaves the picture empty without a message.
 void TForm_Main::LoadJpegToImage(const std::string& FileName, TPictureBox* Image) {
-  if (!CanOpen(FileName)) throw EFileError::CannotOpen(FileName);
   QImage picture;
-  const QSize size = QImageReader(QString::fromStdString(FileName), "jpeg").size();
-  if (!size.isValid() || (size.width() <= MaxBackgroundSide && size.height() <= MaxBackgroundSide)) {
-    try {
-      picture = tv::ReadJpegFile(FileName);
-    } catch (const tv::EInOutError&) {
-      picture = QImage();
-    }
+  try {
+    picture = tv::ReadJpegFile(FileName, MaxBackgroundSide);
+  } catch (const tv::EInOutError& Error) {
+    if (Error.ErrorCode() != EIO) throw EFileError::CannotOpen(FileName);
+    picture = QImage();
   }
   if (picture.isNull())
     Image->Picture.SetSize(0, 0);

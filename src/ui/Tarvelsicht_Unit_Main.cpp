@@ -72,7 +72,4 @@ TForm_Main::~TForm_Main() {
   if (Form_Main == this) Form_Main = nullptr;
 }
 
-char TForm_Main::DecimalSeparator() {
-  const QString mark = QLocale().decimalPoint();
-  return mark.size() == 1 && mark[0].unicode() < 128 ? static_cast<char>(mark[0].unicode()) : '.';
-}
+std::string TForm_Main::DecimalSeparator() { return QLocale().decimalPoint().toStdString(); }

@@ -32,6 +32,7 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QTableWidget;
+class TTextGridWidget;
 
 // A picture that lives apart from any control: a planet icon of the body table.
 class TPicture {
@@ -125,7 +126,7 @@ class TForm_Main : public QMainWindow {
   QPushButton* Button_Zeichnen = nullptr;
 
   // (d) body table
-  QWidget* TextGrid1 = nullptr;
+  TTextGridWidget* TextGrid1 = nullptr;
 
   // --- Start-up (StartUp.cpp) ---------------------------------------------------
   void FormCreate(QObject* Sender);
@@ -223,7 +224,7 @@ class TForm_Main : public QMainWindow {
   std::function<TSystemTime()> LocalClock;
   // The decimal mark of the user's locale (QLocale's default), for the place
   // fields, the status bar and typed numbers.
-  static char DecimalSeparator();
+  static std::string DecimalSeparator();
 
   // Runs Handler as an event of the window framework: an error it raises is
   // reported in the standard error box and the program goes on.

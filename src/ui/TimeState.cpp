@@ -19,7 +19,7 @@ std::string FieldText(const TFieldEdit* Field) { return Field->text().toStdStrin
 // folded into the Julian day. A field that is no number stops here with its
 // conversion error; the fields read before it stay stored.
 void TForm_Main::Read_DateTimeInput() {
-  const char separator = DecimalSeparator();
+  const std::string separator = DecimalSeparator();
   Jahr = StrToInt(FieldText(RichEdit_Jahr));
   Jahr = std::max(1900, std::min(2500, Jahr));
   Monat = StrToInt(FieldText(RichEdit_Monat));

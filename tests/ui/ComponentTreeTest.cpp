@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "WindowFixture.h"
+#include "grid/qt/TextGridWidget.h"
 
 namespace {
 
@@ -137,6 +138,23 @@ TEST_F(ComponentTree, FontsColoursAndInitialStates) {
   EXPECT_EQ(grid.columnCount(), 2);
   EXPECT_EQ(grid.columnWidth(0), 165);
   EXPECT_EQ(grid.rowHeight(16), 19);
+
+  // The body table's grid.
+  const TTextGrid& body = Window->TextGrid1->Grid();
+  EXPECT_EQ(body.RowCount(), 19);
+  ASSERT_EQ(body.ColCount(), 4);
+  for (int c = 0; c < 4; ++c) EXPECT_EQ(body.Columns()[c].Width(), 75);
+  EXPECT_EQ(body.DefColWidth(), 40);
+  EXPECT_TRUE(body.ReadOnly());
+  EXPECT_EQ(body.GutterKind(), gkNone);
+  EXPECT_EQ(body.GutterWidth(), 0);
+  EXPECT_FALSE(body.ShowFooter());
+  EXPECT_EQ(body.Font().Name, "Arial Narrow");
+  EXPECT_EQ(body.Font().Height, -15);
+  EXPECT_EQ(body.HeaderFont().Height, -15);
+  EXPECT_EQ(body.GutterFont().Height, -10);
+  EXPECT_EQ(Window->TextGrid1->BorderStyle(), bsNone);
+  EXPECT_FALSE(Window->TextGrid1->TabStop());
 }
 
 TEST_F(ComponentTree, MenuStatusBarAndWindow) {

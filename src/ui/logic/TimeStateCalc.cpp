@@ -5,7 +5,7 @@
 #include "astro/TrigFunc.h"
 #include "astro/astrolib.h"
 #include "data/SharedState.h"
-#include "ui/logic/NumberText.h"
+#include "ui/logic/FixedText.h"
 
 namespace {
 
@@ -40,17 +40,13 @@ void DeriveFromUT(std::int32_t ItemIndex) {
   JDToDate(Jahr, Monat, Daag, Stunde, Minute, Sekunde, JD_Local);
 }
 
-TDateTimeTexts DateTimeTexts(std::int32_t ItemIndex, char DecimalSeparator) {
-  const auto whole = [DecimalSeparator](double Value) {
-    return TwoDigitText(FormatFixed(Value, 0, DecimalSeparator));
-  };
-  const auto twoDigits = [](std::int32_t Value) { return TwoDigitText(std::to_string(Value)); };
+TDateTimeTexts DateTimeTexts(std::int32_t ItemIndex, std::string_view DecimalMark) {
   TDateTimeTexts t;
-  t.Fields = {std::to_string(Jahr),    twoDigits(Monat),    twoDigits(Daag),
-              whole(Stunde),           whole(Minute),       whole(Sekunde),
-              std::to_string(Jahr_UT), twoDigits(Monat_UT), twoDigits(Daag_UT),
-              whole(Stunde_UT),        whole(Minute_UT),    whole(Sekunde_UT)};
+  t.Fields = {std::to_string(Jahr),    TwoDigits(Monat),    TwoDigits(Daag),
+              TwoDigits(Stunde),       TwoDigits(Minute),   TwoDigits(Sekunde),
+              std::to_string(Jahr_UT), TwoDigits(Monat_UT), TwoDigits(Daag_UT),
+              TwoDigits(Stunde_UT),    TwoDigits(Minute_UT), TwoDigits(Sekunde_UT)};
   t.Panels = {TZones[ZoneEntry(ItemIndex)].StatusText, "GMST:" + FormatSexagesimal(GMST, 0),
-              "LAST:" + FormatSexagesimal(LAST, 0), "JD_UT:" + FormatFixed(JD_UT, 4, DecimalSeparator)};
+              "LAST:" + FormatSexagesimal(LAST, 0), "JD_UT:" + FormatFixed(JD_UT, 4, 15, DecimalMark)};
   return t;
 }

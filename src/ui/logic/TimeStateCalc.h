@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // A reading of the computer's local clock.
 struct TSystemTime {
@@ -38,9 +39,9 @@ void DeriveFromUT(std::int32_t ItemIndex);
 // whole numbers and shown in two digits, so 59.5 s shows "60"), then status
 // panels 0 to 3: the status text of TZones[ZoneEntry(ItemIndex)], "GMST:" and
 // "LAST:" with the sidereal times to the second, "JD_UT:" with JD_UT to four
-// decimals written with DecimalSeparator.
+// decimals written with DecimalMark.
 struct TDateTimeTexts {
   std::array<std::string, 12> Fields;
   std::array<std::string, 4> Panels;
 };
-TDateTimeTexts DateTimeTexts(std::int32_t ItemIndex, char DecimalSeparator);
+TDateTimeTexts DateTimeTexts(std::int32_t ItemIndex, std::string_view DecimalMark);
