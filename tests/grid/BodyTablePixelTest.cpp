@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeGridHost.h"
+#include "PixelCheck.h"
 #include "grid/qt/TextGridWidget.h"
 #include "platform/qt/Bitmap.h"
 
@@ -14,19 +15,6 @@ const tv::TColor Shadow = tv::ColorToRGB(tv::clBtnShadow);
 const tv::TColor White = tv::clWhite;
 const tv::TColor Black = tv::clBlack;
 const tv::TColor Red = tv::RGBColor(255, 0, 0);
-
-// Bounding box of the pixels of colour C inside Within (right and bottom
-// outside); empty when there are none.
-tv::TRect InkBox(const tv::TBitmap& B, tv::TColor C, const tv::TRect& Within) {
-  tv::TRect r{Within.Right, Within.Bottom, Within.Left, Within.Top};
-  for (int y = Within.Top; y < Within.Bottom; ++y) {
-    for (int x = Within.Left; x < Within.Right; ++x) {
-      if (B.Pixel(x, y) != C) continue;
-      r = {std::min(r.Left, x), std::min(r.Top, y), std::max(r.Right, x + 1), std::max(r.Bottom, y + 1)};
-    }
-  }
-  return r.IsEmpty() ? tv::TRect{} : r;
-}
 
 struct BodyTablePixels : ::testing::Test {
   static void SetUpTestSuite() { EnsureWidgetApplication(); }
@@ -53,13 +41,13 @@ struct BodyTablePixels : ::testing::Test {
 TEST_F(BodyTablePixels, HeaderBoxes) {
   Fill();
   G.Paint();
-  EXPECT_EQ(At(69, 10), Shadow) << "outline between the caption and the RA box";
-  EXPECT_EQ(At(0, 10), White) << "light line of the first box";
-  EXPECT_EQ(At(30, 35), Shadow) << "bottom outline of the two-line caption";
-  EXPECT_EQ(At(100, 17), Shadow) << "line between the two header lines";
-  EXPECT_EQ(At(100, 18), White) << "light line of the second line's box";
-  EXPECT_EQ(At(146, 25), Face) << "flat box: no dark line on the right";
-  EXPECT_EQ(At(40, 3), Face);
+  ExpectPixels(Bitmap, {{69, 10, Shadow, "outline between the caption and the RA box"},
+                        {0, 10, White, "light line of the first box"},
+                        {30, 35, Shadow, "bottom outline of the two-line caption"},
+                        {100, 17, Shadow, "line between the two header lines"},
+                        {100, 18, White, "light line of the second line's box"},
+                        {146, 25, Face, "flat box: no dark line on the right"},
+                        {40, 3, Face, "the caption's box above its text"}});
   // The caption is centred over both lines: its ink's middle near the
   // middle of the text rectangle (1 .. 66, 1 .. 32).
   const tv::TRect caption = InkBox(Bitmap, Black, {1, 1, 67, 33});
@@ -75,13 +63,13 @@ TEST_F(BodyTablePixels, HeaderBoxes) {
 TEST_F(BodyTablePixels, CellsAlignmentAndEmptyArea) {
   Fill();
   G.Paint();
-  EXPECT_EQ(At(69, 80), Face) << "column line";
-  EXPECT_EQ(At(30, 71), Face) << "row line";
-  EXPECT_EQ(At(100, 377), Face) << "bottom line of the last row";
-  EXPECT_EQ(At(30, 62), White) << "an empty cell";
-  EXPECT_EQ(At(309, 100), White) << "right of the last column";
-  EXPECT_EQ(At(100, 378), White) << "below the last row";
-  EXPECT_EQ(At(100, 379), White);
+  ExpectPixels(Bitmap, {{69, 80, Face, "column line"},
+                        {30, 71, Face, "row line"},
+                        {100, 377, Face, "bottom line of the last row"},
+                        {30, 62, White, "an empty cell"},
+                        {309, 100, White, "right of the last column"},
+                        {100, 378, White, "below the last row"},
+                        {100, 379, White, "below the last row"}});
 
   // "Sun" starts at the left of its text rectangle (3 .. 65, 37 .. 51),
   // vertically centred.
@@ -106,14 +94,14 @@ TEST_F(BodyTablePixels, CellsAlignmentAndEmptyArea) {
 // on its bottom-right corner; the current cell keeps its own colour.
 TEST_F(BodyTablePixels, SelectionOfAReadOnlyGridWithoutFocus) {
   G.Paint();
-  EXPECT_EQ(At(68, 45), Face) << "frame inside cell (0, 0)";
-  EXPECT_EQ(At(70, 45), Face) << "frame over cell (1, 0)";
-  EXPECT_EQ(At(71, 45), White);
-  EXPECT_EQ(At(30, 52), Face) << "frame along the bottom";
-  EXPECT_EQ(At(30, 50), White);
-  EXPECT_EQ(At(69, 56), White) << "fill handle's outline over the column line";
-  EXPECT_EQ(At(71, 55), Face) << "fill handle's inside";
-  EXPECT_EQ(At(30, 40), White) << "the current cell is not in the selection colour";
+  ExpectPixels(Bitmap, {{68, 45, Face, "frame inside cell (0, 0)"},
+                        {70, 45, Face, "frame over cell (1, 0)"},
+                        {71, 45, White, "cell (1, 0) beside the frame"},
+                        {30, 52, Face, "frame along the bottom"},
+                        {30, 50, White, "cell (0, 0) inside the frame"},
+                        {69, 56, White, "fill handle's outline over the column line"},
+                        {71, 55, Face, "fill handle's inside"},
+                        {30, 40, White, "the current cell is not in the selection colour"}});
   F.Host.HasFocus = true;
   G.Paint();
   EXPECT_EQ(At(68, 45), Black);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeGridHost.h"
+#include "PixelCheck.h"
 #include "grid/qt/TextGridWidget.h"
 #include "platform/qt/Bitmap.h"
 
@@ -157,15 +158,15 @@ TEST(FixedCellPixels, RaisedHeaderBox) {
   f.Grid.Paint();
   // The column's box (-1, -1, 80, 18).
   const tv::TColor shadow = tv::ColorToRGB(tv::clBtnShadow);
-  struct Px { int X, Y; tv::TColor C; const char* What; };
-  for (const Px& p : {Px{79, 8, tv::clBlack, "outline right"}, Px{40, 17, tv::clBlack, "outline bottom"},
-                      Px{0, 8, tv::clWhite, "light left"}, Px{40, 0, tv::clWhite, "light top"},
-                      Px{78, 0, shadow, "light line's far end"},
-                      Px{0, 16, tv::clWhite, "the corner box's light line, drawn last, over the other far end"},
-                      Px{78, 8, shadow, "dark right"}, Px{40, 16, shadow, "dark bottom"},
-                      Px{40, 8, tv::ColorToRGB(tv::clBtnFace), "inside"}}) {
-    EXPECT_EQ(bitmap.Pixel(p.X, p.Y), p.C) << p.What;
-  }
+  ExpectPixels(bitmap, {{79, 8, tv::clBlack, "outline right"},
+                        {40, 17, tv::clBlack, "outline bottom"},
+                        {0, 8, tv::clWhite, "light left"},
+                        {40, 0, tv::clWhite, "light top"},
+                        {78, 0, shadow, "light line's far end"},
+                        {0, 16, tv::clWhite, "the corner box's light line, drawn last, over the other far end"},
+                        {78, 8, shadow, "dark right"},
+                        {40, 16, shadow, "dark bottom"},
+                        {40, 8, tv::ColorToRGB(tv::clBtnFace), "inside"}});
 }
 
 }  // namespace

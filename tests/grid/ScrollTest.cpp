@@ -31,65 +31,56 @@ TEST_F(ScrollTest, Ranges) {
   EXPECT_EQ(G.ScrollYMax(), 360);
 }
 
-TEST_F(ScrollTest, VerticalMessages) {
+// A changed offset updates the bar's position and invalidates the band that
+// moves (below the header, right of the gutter); an unchanged one nothing.
+// Every message hides the in-place editor.
+TEST_F(ScrollTest, ScrollMessages) {
   struct Row {
     const char* Name;
-    int From, Code, Pos, To;
+    int Kind, From, Code, Pos, To;
   };
   const Row rows[] = {
-      {"line down", 0, SB_LINEDOWN, 0, 18},
-      {"line up", 36, SB_LINEUP, 0, 18},
-      {"page down", 0, SB_PAGEDOWN, 0, 90},
-      {"page up", 90, SB_PAGEUP, 0, 0},
-      {"thumb track snaps to a row", 0, SB_THUMBTRACK, 100, 90},
-      {"thumb position", 0, SB_THUMBPOSITION, 55, 54},
-      {"thumb beyond the range", 0, SB_THUMBPOSITION, 1000, 360},
-      {"line down from between rows", 120, SB_LINEDOWN, 0, 126},
-      {"page down at the end", 360, SB_PAGEDOWN, 0, 360},
-      {"top moves nothing", 90, SB_TOP, 0, 90},
-      {"bottom moves nothing", 90, SB_BOTTOM, 0, 90},
-      {"end of scrolling", 90, SB_ENDSCROLL, 0, 90},
+      {"line down", SB_VERT, 0, SB_LINEDOWN, 0, 18},
+      {"line up", SB_VERT, 36, SB_LINEUP, 0, 18},
+      {"page down", SB_VERT, 0, SB_PAGEDOWN, 0, 90},
+      {"page up", SB_VERT, 90, SB_PAGEUP, 0, 0},
+      {"thumb track snaps to a row", SB_VERT, 0, SB_THUMBTRACK, 100, 90},
+      {"thumb position", SB_VERT, 0, SB_THUMBPOSITION, 55, 54},
+      {"thumb beyond the range", SB_VERT, 0, SB_THUMBPOSITION, 1000, 360},
+      {"line down from between rows", SB_VERT, 120, SB_LINEDOWN, 0, 126},
+      {"page down at the end", SB_VERT, 360, SB_PAGEDOWN, 0, 360},
+      {"top moves nothing", SB_VERT, 90, SB_TOP, 0, 90},
+      {"bottom moves nothing", SB_VERT, 90, SB_BOTTOM, 0, 90},
+      {"end of scrolling", SB_VERT, 90, SB_ENDSCROLL, 0, 90},
+      {"line right", SB_HORZ, 0, SB_LINERIGHT, 0, 18},
+      {"page right", SB_HORZ, 0, SB_PAGERIGHT, 0, 90},
+      {"page left", SB_HORZ, 100, SB_PAGELEFT, 0, 10},
+      {"thumb keeps its pixel", SB_HORZ, 0, SB_THUMBTRACK, 37, 37},
+      {"thumb beyond the width", SB_HORZ, 0, SB_THUMBPOSITION, 500, 120},
+      {"line left at 0", SB_HORZ, 0, SB_LINELEFT, 0, 0},
+      {"left moves nothing", SB_HORZ, 50, SB_LEFT, 0, 50},
+      {"right moves nothing", SB_HORZ, 50, SB_RIGHT, 0, 50},
   };
   for (const Row& r : rows) {
-    TTextGridTestAccess::SetScrollY(G, r.From);
-    H.ClearLogs();
-    G.WMVScroll(r.Code, r.Pos);
-    EXPECT_EQ(G.ScrollY(), r.To) << r.Name;
-    if (r.To != r.From) {
-      EXPECT_EQ(H.ScrollCalls, (std::vector<TFakeGridHost::TScrollCall>{{SB_VERT, 0, r.To, SIF_POS}})) << r.Name;
-      EXPECT_EQ(H.Invalidated, (std::vector<tv::TRect>{{0, 18, 300, 200}})) << r.Name;
+    const bool vert = r.Kind == SB_VERT;
+    if (vert) {
+      TTextGridTestAccess::SetScrollY(G, r.From);
     } else {
-      EXPECT_TRUE(H.ScrollCalls.empty()) << r.Name;
-      EXPECT_TRUE(H.NothingInvalidated()) << r.Name;
+      G.SetScrollX(r.From);
     }
-  }
-}
-
-TEST_F(ScrollTest, HorizontalMessages) {
-  struct Row {
-    const char* Name;
-    int From, Code, Pos, To;
-  };
-  const Row rows[] = {
-      {"line right", 0, SB_LINERIGHT, 0, 18},
-      {"page right", 0, SB_PAGERIGHT, 0, 90},
-      {"page left", 100, SB_PAGELEFT, 0, 10},
-      {"thumb keeps its pixel", 0, SB_THUMBTRACK, 37, 37},
-      {"thumb beyond the range", 0, SB_THUMBPOSITION, 500, 120},
-      {"line left at 0", 0, SB_LINELEFT, 0, 0},
-      {"left moves nothing", 50, SB_LEFT, 0, 50},
-      {"right moves nothing", 50, SB_RIGHT, 0, 50},
-  };
-  for (const Row& r : rows) {
-    G.SetScrollX(r.From);
     H.ClearLogs();
     H.EditorShown = true;
-    G.WMHScroll(r.Code, r.Pos);
-    EXPECT_EQ(G.ScrollX(), r.To) << r.Name;
-    EXPECT_FALSE(H.EditorShown) << r.Name << ": every scroll message hides the editor";
+    if (vert) {
+      G.WMVScroll(r.Code, r.Pos);
+    } else {
+      G.WMHScroll(r.Code, r.Pos);
+    }
+    EXPECT_EQ(vert ? G.ScrollY() : G.ScrollX(), r.To) << r.Name;
+    EXPECT_FALSE(H.EditorShown) << r.Name;
     if (r.To != r.From) {
-      EXPECT_EQ(H.ScrollCalls, (std::vector<TFakeGridHost::TScrollCall>{{SB_HORZ, 0, r.To, SIF_POS}})) << r.Name;
-      EXPECT_EQ(H.Invalidated, (std::vector<tv::TRect>{{20, 0, 300, 200}})) << r.Name;
+      EXPECT_EQ(H.ScrollCalls, (std::vector<TFakeGridHost::TScrollCall>{{r.Kind, 0, r.To, SIF_POS}})) << r.Name;
+      const tv::TRect band = vert ? tv::TRect{0, 18, 300, 200} : tv::TRect{20, 0, 300, 200};
+      EXPECT_EQ(H.Invalidated, (std::vector<tv::TRect>{band})) << r.Name;
     } else {
       EXPECT_TRUE(H.ScrollCalls.empty()) << r.Name;
       EXPECT_TRUE(H.NothingInvalidated()) << r.Name;
