@@ -3,16 +3,15 @@
 // writer's layout and failures.
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
 
 #include "CanvasTestUtil.h"
+#include "data/ChildProcess.h"
 #include "platform/Errors.h"
 
 namespace tv {
@@ -85,45 +84,16 @@ TEST_F(PictureFileTest, EveryBadFileGivesOurErrorWithItsName) {
   }
 }
 
-// Runs Body in a forked child and returns its result as the exit code, or
-// 128 plus the signal that ended it; an alarm ends a child that blocks.
-int RunInChild(const std::function<int()>& Body) {
-  std::fflush(nullptr);
-  const pid_t pid = fork();
-  if (pid == 0) {
-    alarm(10);
-    int code = 251;
-    try {
-      code = Body();
-    } catch (...) {
-    }
-    _exit(code);
-  }
-  int status = 0;
-  if (pid < 0 || waitpid(pid, &status, 0) != pid) return -1;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
-// The errno of the EInOutError that Step raises (0 when none, 250 for any
-// other exception).
-int ErrorCodeOf(const std::function<void()>& Step) {
-  try {
-    Step();
-  } catch (const EInOutError& e) {
-    return e.ErrorCode();
-  } catch (...) {
-    return 250;
-  }
-  return 0;
-}
+using testing_child::ErrorCodeOf;
+using testing_child::RunInChild;
 
 // A FIFO, a device or a socket named like the picture is never opened for
 // reading: it would wait for a writer for ever.
 TEST_F(PictureFileTest, OnlyRegularFilesAreOpened) {
   const std::string fifo = (Dir_ / "fifo.jpg").string();
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_EQ(RunInChild([&] { return ErrorCodeOf([&] { ReadJpegFile(fifo); }); }), EINVAL);
-  EXPECT_EQ(RunInChild([&] { return ErrorCodeOf([&] { ReadJpegFile("/dev/zero"); }); }), EINVAL);
+  EXPECT_EQ(RunInChild([&] { return ErrorCodeOf([&] { ReadJpegFile(fifo); }, fifo); }, 5), EINVAL);
+  EXPECT_EQ(RunInChild([&] { return ErrorCodeOf([&] { ReadJpegFile("/dev/zero"); }, "/dev/zero"); }, 5), EINVAL);
   // A link to the picture is followed.
   const std::string link = (Dir_ / "link.jpg").string();
   fs::create_symlink(Background, link);
@@ -192,7 +162,7 @@ TEST_F(PictureFileTest, FailedBmpWriteKeepsThePreviousPicture) {
     std::signal(SIGXFSZ, SIG_DFL);
     const rlimit limit{10000, 10000};
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 249;
-    return ErrorCodeOf([&] { b.SaveToFile(path); });
+    return ErrorCodeOf([&] { b.SaveToFile(path); }, path);
   });
   EXPECT_EQ(code, EFBIG);
   EXPECT_EQ(Read(path), before);

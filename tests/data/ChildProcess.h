@@ -1,6 +1,7 @@
 // Running a step in a child process: for steps that change process-wide
 // limits (a file-size limit) or that might block (a FIFO). The child shares
 // the file system with the test, so the test checks the files afterwards.
+// Used by the data and canvas suites.
 #pragma once
 
 #include <sys/types.h>
