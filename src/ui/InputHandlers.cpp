@@ -1,4 +1,4 @@
-// The handlers of typed input, the step buttons and the series mode. Their
+// The handlers of typed input and the step buttons. Their
 // work is still to be written: until then they run nothing.
 #include "ui/Tarvelsicht_Unit_Main.h"
 
@@ -47,9 +47,3 @@ void TForm_Main::BitBtn_eLon_MinusSmallMouseDown(QObject*, Qt::MouseButton, Qt::
 void TForm_Main::BitBtn_eLon_MinusSmallMouseUp(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
 void TForm_Main::BitBtn_eLon_PlusSmallMouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
 void TForm_Main::BitBtn_eLon_PlusSmallMouseUp(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-
-void TForm_Main::CheckBox_MonatClick(QObject*) {}
-void TForm_Main::CheckBox_QuartalClick(QObject*) {}
-void TForm_Main::CheckBox_JahrClick(QObject*) {}
-void TForm_Main::ScrollBar_QuartalChange(QObject*) {}
-void TForm_Main::CheckBox1Click(QObject*) {}

@@ -4,7 +4,8 @@
 // StartUp.cpp (creation, background, icons), Layout.cpp (panel layout, resize,
 // picture export), TimeState.cpp (time state and display), Language.cpp,
 // About.cpp, WindowDraw.cpp (the draw request), TimeShortcuts.cpp and
-// InputHandlers.cpp (the inputs); HandlerBindings.cpp maps Qt's signals to the
+// InputHandlers.cpp (the inputs), SeriesMode.cpp (the twilight series, its day
+// scroll bar and list); HandlerBindings.cpp maps Qt's signals to the
 // handlers in one place. Reads and writes the shared state of
 // data/SharedState.h as each handler says.
 #pragma once
@@ -164,7 +165,7 @@ class TForm_Main : public QMainWindow {
   void Button_MittagClick(QObject* Sender);
   void ComboBox_TZoneChange(QObject* Sender);
 
-  // --- Typed input, step buttons and series (InputHandlers.cpp) -------------------
+  // --- Typed input and step buttons (InputHandlers.cpp) ---------------------------
   void RichEdit_JahrKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
   void RichEdit_MonatKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
   void RichEdit_DaagKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
@@ -196,11 +197,26 @@ class TForm_Main : public QMainWindow {
   TMouseArgs BitBtn_eLon_MinusSmallMouseDown, BitBtn_eLon_MinusSmallMouseUp;
   TMouseArgs BitBtn_eLon_PlusSmallMouseDown, BitBtn_eLon_PlusSmallMouseUp;
 
+  // --- Series mode (SeriesMode.cpp) -----------------------------------------------
+  // The mode boxes' handlers, also run by their period and event buttons: each
+  // turns its mode on (the series computed and the time at its first day) or
+  // off, and leaves at most one mode box checked.
   void CheckBox_MonatClick(QObject* Sender);
   void CheckBox_QuartalClick(QObject* Sender);
   void CheckBox_JahrClick(QObject* Sender);
+  // The time to EventJD at the scroll bar's position (a day of the series).
   void ScrollBar_QuartalChange(QObject* Sender);
+  // Shows or hides the list Memo1 over the chart.
   void CheckBox1Click(QObject* Sender);
+  // The searches of the three modes for PeriodIndex, EventAlt, Jahr_UT and
+  // the place; FirstStep in days (-1/144 morning, +1/144 evening). Each
+  // appends one line per day to Memo1, fills EventJD from element 0, sets the
+  // scroll bar's maximum to the number of days less one, and leaves GMST,
+  // HorAlt and HorAzi at the last trial moment. A place outside the series'
+  // limit or not finite computes nothing.
+  void Calc_TwilightSeries_Quartal(double FirstStep);
+  void Calc_TwilightSeries_Monat(double FirstStep);
+  void Calc_TwilightSeries_Jahr(double FirstStep);
 
   // --- Window services ------------------------------------------------------------
   // The event pump of the handlers: processes every pending window event and
