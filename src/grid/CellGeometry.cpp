@@ -1,6 +1,7 @@
 // The mappings between cell indices and pixels. They read the column widths
 // and visibility as they are now and the extents and offsets of the last
-// layout and scroll; they change nothing.
+// layout and scroll; they change nothing. Also the walkers over the visible
+// columns that keyboard navigation uses.
 #include <algorithm>
 
 #include "grid/TextGrid.h"
@@ -68,4 +69,45 @@ std::int32_t TTextGrid::RowAtY(std::int32_t Y) const {
   if (Y < HeaderExtent_) return -1;
   const std::int32_t r = CheckedSub(CheckedAdd(Y, ScrollY_), HeaderExtent_) / DefRowHeight_;
   return r <= RowCount_ - 1 ? r : -1;
+}
+
+// --- The visible columns -------------------------------------------------------------
+
+std::int32_t TTextGrid::VisibleColumnsWidth() const {
+  std::int32_t width = 0;
+  for (std::int32_t c = 0; c < ColCount(); ++c) {
+    const TTextColumn& column = Columns_->GetItem(c);
+    if (column.Visible()) width = CheckedAdd(width, column.Width());
+  }
+  return width;
+}
+
+std::int32_t TTextGrid::FirstVisibleColumn() const {
+  for (std::int32_t c = 0; c < ColCount(); ++c) {
+    if (Columns_->GetItem(c).Visible()) return c;
+  }
+  return -1;
+}
+
+std::int32_t TTextGrid::LastVisibleColumn() const {
+  for (std::int32_t c = ColCount() - 1; c >= 0; --c) {
+    if (Columns_->GetItem(c).Visible()) return c;
+  }
+  return -1;
+}
+
+std::int32_t TTextGrid::NextVisibleColumn(std::int32_t C) const {
+  if (ColCount() == 0 || C >= ColCount()) return C;
+  for (std::int32_t c = C + 1; c < ColCount(); ++c) {
+    if (Columns_->GetItem(c).Visible()) return c;
+  }
+  return C;
+}
+
+std::int32_t TTextGrid::PriorVisibleColumn(std::int32_t C) const {
+  if (ColCount() == 0 || C <= 0) return C;
+  for (std::int32_t c = C - 1; c >= 0; --c) {
+    if (Columns_->GetItem(c).Visible()) return c;
+  }
+  return C;
 }

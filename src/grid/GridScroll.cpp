@@ -86,8 +86,12 @@ void TTextGrid::WMMouseWheel(std::int16_t Delta) {
   Invalidate();
 }
 
-// A column wider than the cell area with both edges out of view is shown
-// from its left edge, so that a second call for the same cell stays put.
+// A column wider than the cell area can never be wholly in view. Taken like
+// any other, one edge rule would undo the other on the next call (the left
+// edge put at the gutter pushes the right edge out, and back), so the view
+// would jump on every mouse move of a drag. Such a column counts as in view
+// while it covers the whole width of the cell area, which either edge rule
+// leaves it doing; with both edges out it covers it already and stays put.
 void TTextGrid::ScrollToCell(std::int32_t Col, std::int32_t Row) {
   if (Col == -1 || Row == -1) return;
   const tv::TRect client = Host_.ClientRect();
@@ -103,18 +107,20 @@ void TTextGrid::ScrollToCell(std::int32_t Col, std::int32_t Row) {
   if (Row > last) newY = tv::CheckedMul(CheckedSub(Row, span), h);
   const bool rowOut = Row < top || Row > last;
 
+  const std::int32_t width = Columns_->GetItem(Col).Width();
   const std::int32_t left = CheckedAdd(CheckedSub(ColumnLeft(Col), ScrollX_), GutterExtent_);
-  const std::int32_t right = CheckedAdd(left, Columns_->GetItem(Col).Width());
+  const std::int32_t right = CheckedAdd(left, width);
   const bool leftOut = left < GutterExtent_;
   const bool rightOut = right > client.Right;
+  const bool wide = width > CheckedSub(client.Right, GutterExtent_);
+  const bool coversArea = wide && left <= GutterExtent_ && right >= CheckedSub(client.Right, 1);
+  const bool colOut = (leftOut || rightOut) && !coversArea;
   std::int32_t newX = ScrollX_;
-  if (leftOut) {
+  if (colOut && leftOut) {
     newX = std::max(0, CheckedSub(CheckedAdd(ScrollX_, left), GutterExtent_));
-    if (rightOut) newX = std::min(ScrollXMax_, newX);
-  } else if (rightOut) {
+  } else if (colOut) {
     newX = std::min(ScrollXMax_, CheckedAdd(CheckedSub(CheckedAdd(ScrollX_, right), client.Right), 1));
   }
-  const bool colOut = leftOut || rightOut;
 
   if (rowOut && colOut) {
     // Within range already for a cell of the grid; clamped for any other.

@@ -1,8 +1,11 @@
-// The selected block, the current row followed from another grid, and the
-// hiding of the in-place editor and the typing caret.
+// The selected block, its collapse onto the current cell and its extension
+// to the moving corner, the current row followed from another grid, the
+// typing caret and the keyboard focus. Nothing here paints: every change
+// invalidates, and the caret lives in the host's window while it has the focus.
 #include <algorithm>
 
 #include "grid/TextGrid.h"
+#include "platform/CheckedInt.h"
 
 void TTextGrid::SetSelAreaEx(const tv::TRect& Area, bool Force) {
   if (Area == SelArea_ && !Force) return;
@@ -32,6 +35,43 @@ void TTextGrid::SetCurrentRow(std::int32_t ARow) {
   SetSelArea({CurCol_, ARow, CurCol_, ARow});
   InvalidateBelow(HeaderExtent_);
   NotifyColRowChanged();
+}
+
+void TTextGrid::CollapseSelection() {
+  HideEditorAndCaret();
+  {
+    TPaintLock lock(*this);
+    TypedText_.clear();
+    MarkCol_ = CurCol_;
+    MarkRow_ = CurRow_;
+    ScrollToCell(CurCol_, CurRow_);
+  }
+  SetSelArea({CurCol_, CurRow_, CurCol_, CurRow_});
+  NotifyColRowChanged();
+}
+
+void TTextGrid::ExtendSelection() {
+  SetSelArea({std::min(MarkCol_, CurCol_), std::min(MarkRow_, CurRow_), std::max(MarkCol_, CurCol_),
+              std::max(MarkRow_, CurRow_)});
+  ScrollToCell(MarkCol_, MarkRow_);
+}
+
+void TTextGrid::ShowTypingCaret() {
+  if (!CaretShown) Host_.ShowCaret();
+  CaretShown = true;
+}
+
+void TTextGrid::WMSetFocus() {
+  Host_.CreateCaret(1, tv::CheckedSub(DefRowHeight_, 2));
+  CaretShown = false;
+  InvalidateCells();
+}
+
+void TTextGrid::WMKillFocus(bool ToInplaceEditor) {
+  if (!ToInplaceEditor) HideEditorAndCaret();
+  Host_.DestroyCaret();
+  CaretShown = false;
+  if (!EditorActive_) InvalidateCells();
 }
 
 void TTextGrid::HideEditorAndCaret() {

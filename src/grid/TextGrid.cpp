@@ -59,7 +59,7 @@ void TTextGrid::SetDefRowHeight(std::int32_t Value) {
 }
 
 void TTextGrid::SetDefColWidth(std::int32_t Value) {
-  if (Value == DefColWidth_) return;
+  if (Value == DefColWidth_ || Value < 0) return;
   DefColWidth_ = Value;
   if (AutoColWidth_) return;
   UpdateLayout();
@@ -75,6 +75,7 @@ void TTextGrid::SetFlat(bool Value) {
 void TTextGrid::SetColor(tv::TColor Value) {
   if (Value == Color_) return;
   Color_ = Value;
+  Host_.SetControlColor(Value);
   Invalidate();
 }
 
@@ -103,7 +104,7 @@ void TTextGrid::SetSelectionColor(tv::TColor Value) {
 }
 
 void TTextGrid::SetHeaderLine(std::int32_t Value) {
-  if (Value == HeaderLine_) return;
+  if (Value == HeaderLine_ || Value < 0) return;
   HeaderLine_ = Value;
   BuildHeaderCells();
   Invalidate();
@@ -153,10 +154,12 @@ void TTextGrid::SetGutterFont(const tv::TFont& Value) {
   InvalidateGutter();
 }
 
-// The control's font change: the whole control repaints, then every column
-// takes a copy (each column whose font that changes repaints its strip).
 void TTextGrid::SetFont(const tv::TFont& Value) {
   Font_ = Value;
+  CMFontChanged();
+}
+
+void TTextGrid::CMFontChanged() {
   Invalidate();
   for (std::int32_t c = 0; c < ColCount(); ++c) Columns_->GetItem(c).AssignFont(Font_);
 }
@@ -176,7 +179,23 @@ void TTextGrid::SetAutoColWidth(bool Value) {
   Invalidate();
 }
 
-void TTextGrid::SetColumns(const TTextColumns& Value) { Columns_->Assign(Value); }
+// Left as they were, the current cell, the corner and the selection could
+// name columns that no longer exist, and the layout that the notice runs
+// (and every later paint) would fail on them.
+// With the same number of columns every index stays valid and nothing moves.
+void TTextGrid::SetColumns(const TTextColumns& Value) {
+  const std::int32_t oldCount = ColCount(), oldCol = CurCol_, oldRow = CurRow_;
+  TTextColumns::TUpdate update(*Columns_);
+  Columns_->Assign(Value);
+  if (ColCount() != oldCount) {
+    ClampCurrentCell();
+    SelArea_ = {CurCol_, CurRow_, CurCol_, CurRow_};
+    MarkCol_ = CurCol_ == -1 ? -1 : std::max(0, std::min(MarkCol_, ColCount() - 1));
+    MarkRow_ = CurRow_ == -1 ? -1 : std::max(0, std::min(MarkRow_, RowCount_ - 1));
+  }
+  update.Close();
+  if (CurCol_ != oldCol || CurRow_ != oldRow) NotifyColRowChanged();
+}
 
 void TTextGrid::SetGutterKind(TGutterKind Value) {
   if (Value == GutterKind_) return;
@@ -191,7 +210,7 @@ void TTextGrid::SetGutterKind(TGutterKind Value) {
 }
 
 void TTextGrid::SetGutterWidth(std::int32_t Value) {
-  if (Value == GutterWidth_) return;
+  if (Value == GutterWidth_ || Value < 0) return;
   GutterWidth_ = Value;
   UpdateLayout();
   Invalidate();

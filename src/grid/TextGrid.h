@@ -4,8 +4,10 @@
 // a selection with a current cell, and its own paint pass. It depends on the
 // canvas interface only and reaches the window through TTextGridHost; no Qt.
 // Its files: TextGrid.cpp (construction, properties, notices), HeaderCells.cpp,
-// CellGeometry.cpp, GridLayout.cpp, GridScroll.cpp, CellStore.cpp,
-// Selection.cpp, GridPaintFixed.cpp (text and fixed boxes), GridPaint.cpp.
+// CellGeometry.cpp (geometry and the visible-column walkers), GridLayout.cpp,
+// GridScroll.cpp, CellStore.cpp, GridRows.cpp (row insertion and deletion),
+// Selection.cpp (selection, focus and caret), GridPaintFixed.cpp (text and
+// fixed boxes), GridPaint.cpp.
 //
 // Rectangles are client pixels (right and bottom outside) unless named index
 // rectangles (inclusive column and row indices). Unscrolled cell coordinates
@@ -64,9 +66,12 @@ class TTextGrid : public TGridObject {
   // refused (the old height stays): rows are counted by dividing by it.
   void SetDefRowHeight(std::int32_t Value);
   std::int32_t DefColWidth() const { return DefColWidth_; }
+  // Lays out and repaints unless AutoColWidth (then only stored). A negative
+  // value is refused.
   void SetDefColWidth(std::int32_t Value);
   bool Flat() const { return Flat_; }
   void SetFlat(bool Value);
+  // The grid's own colour; the window's control colour follows it.
   tv::TColor Color() const { return Color_; }
   void SetColor(tv::TColor Value);
   tv::TColor AlternateColor() const { return AlternateColor_; }
@@ -78,7 +83,8 @@ class TTextGrid : public TGridObject {
   tv::TColor SelectionColor() const { return SelectionColor_; }
   void SetSelectionColor(tv::TColor Value);
   std::int32_t HeaderLine() const { return HeaderLine_; }
-  void SetHeaderLine(std::int32_t Value);  // header boxes rebuilt, repaint all
+  // Header boxes rebuilt (which lays out), repaint all. A negative value is refused.
+  void SetHeaderLine(std::int32_t Value);
   tv::TColor HeaderColor() const { return HeaderColor_; }
   void SetHeaderColor(tv::TColor Value);
   tv::TColor HeaderLightColor() const { return HeaderLightColor_; }
@@ -93,7 +99,7 @@ class TTextGrid : public TGridObject {
   const tv::TFont& GutterFont() const { return GutterFont_; }
   void SetGutterFont(const tv::TFont& Value);
   // The control's own font: every new column takes a copy, and a change
-  // gives every column a copy at once.
+  // (CMFontChanged) gives every column a copy at once.
   const tv::TFont& Font() const { return Font_; }
   void SetFont(const tv::TFont& Value);
   bool FitToWidth() const { return FitToWidth_; }
@@ -103,11 +109,16 @@ class TTextGrid : public TGridObject {
   bool ReadOnly() const { return ReadOnly_; }
   void SetReadOnly(bool Value) { ReadOnly_ = Value; }
   TTextColumns& Columns() const { return *Columns_; }
-  // Copies Value's columns (one notice at the end).
+  // Copies Value's columns (one notice at the end). When the number of
+  // columns changes, the current cell and the moving corner are clamped into
+  // the new columns and the selection collapses onto the current cell, as
+  // SetColCount does, before the notice lays the grid out; OnColRowChanged
+  // fires when the current cell moved.
   void SetColumns(const TTextColumns& Value);
   TGutterKind GutterKind() const { return GutterKind_; }
   void SetGutterKind(TGutterKind Value);
   std::int32_t GutterWidth() const { return GutterWidth_; }
+  // Lays out and repaints, also under gkNone. A negative value is refused.
   void SetGutterWidth(std::int32_t Value);
   const std::vector<std::string>& GutterStrings() const { return GutterStrings_; }
   void SetGutterStrings(const std::vector<std::string>& Value);
@@ -150,6 +161,20 @@ class TTextGrid : public TGridObject {
   std::int32_t PageStep() const { return PageStep_; }
   const std::vector<std::unique_ptr<THeaderInfo>>& HeaderCells() const { return HeaderCells_; }
   bool PaintLocked() const { return PaintLocked_; }
+  // Sets PaintLocked for its own lifetime and gives back the value it found
+  // on every way out, an error's included, so that a failed bulk operation
+  // never leaves the grid unable to paint.
+  class TPaintLock {
+   public:
+    explicit TPaintLock(TTextGrid& Grid) : Grid_(Grid), Old_(Grid.PaintLocked_) { Grid.PaintLocked_ = true; }
+    ~TPaintLock() { Grid_.PaintLocked_ = Old_; }
+    TPaintLock(const TPaintLock&) = delete;
+    TPaintLock& operator=(const TPaintLock&) = delete;
+
+   private:
+    TTextGrid& Grid_;
+    bool Old_;
+  };
   std::int32_t CurCol() const { return CurCol_; }
   std::int32_t CurRow() const { return CurRow_; }
   std::int32_t MarkCol() const { return MarkCol_; }
@@ -187,6 +212,17 @@ class TTextGrid : public TGridObject {
   // The wheel: Delta in pixels (120 a notch), positive toward row 0; not
   // snapped to rows.
   void WMMouseWheel(std::int16_t Delta);
+  // The grid's Font changed: repaint all, then every column takes a copy of
+  // it (each column whose font that changes repaints its strip). No layout.
+  void CMFontChanged();
+  // The window got the keyboard focus: a hidden caret, 1 x (DefRowHeight - 2)
+  // pixels, and the cells repainted (the selection frame turns black).
+  void WMSetFocus();
+  // The window lost the keyboard focus. ToInplaceEditor: the window that
+  // gets it is the grid's own in-place editor, which then stays open; to any
+  // other window the editor and the caret are hidden. The caret goes; the
+  // cells repaint unless the editor is open.
+  void WMKillFocus(bool ToInplaceEditor);
 
   // --- Scroll bars and scrolling ------------------------------------------------------
   // One bar's range (Mask SIF_RANGE) and/or position (SIF_POS); the vertical
@@ -197,6 +233,8 @@ class TTextGrid : public TGridObject {
   void SetScrollY(std::int32_t Value);
   void SnapScrollY();
   // Scrolls as little as needed to show cell (Col, Row) whole; -1: nothing.
+  // A column wider than the cell area counts as in view while it covers the
+  // whole width of the cell area (see GridScroll.cpp).
   void ScrollToCell(std::int32_t Col, std::int32_t Row);
 
   // --- Layout ------------------------------------------------------------------------
@@ -231,6 +269,20 @@ class TTextGrid : public TGridObject {
   std::int32_t ColumnAtX(std::int32_t X) const;
   // The row under client y, or -1 (over the header, below the rows).
   std::int32_t RowAtY(std::int32_t Y) const;
+
+  // --- Visible columns ------------------------------------------------------------------
+  // The sum of the visible columns' widths, as they are now (ColumnsExtent is
+  // the same as of the last layout).
+  std::int32_t VisibleColumnsWidth() const;
+  // The lowest and the highest visible column; -1 when there is none.
+  std::int32_t FirstVisibleColumn() const;
+  std::int32_t LastVisibleColumn() const;
+  // The nearest visible column right of / left of column C (-1 or a column
+  // index); C itself when there is none or the grid has no columns. A C
+  // beyond the columns gives C from NextVisibleColumn and raises
+  // tv::EListError from PriorVisibleColumn.
+  std::int32_t NextVisibleColumn(std::int32_t C) const;
+  std::int32_t PriorVisibleColumn(std::int32_t C) const;
 
   // --- Cell texts and tags ---------------------------------------------------------
   // Row Row of column Col; "Cell Index out of bound." (tv::ERangeError) beyond
@@ -269,7 +321,27 @@ class TTextGrid : public TGridObject {
   void SetCurrentRow(std::int32_t ARow);
   // Tells LinkedGrid and OnColRowChanged the current cell (every call).
   void NotifyColRowChanged();
+  // After the current cell moved: it becomes the whole selection and the
+  // moving corner, TypedText empties, it scrolls into view (painting locked
+  // meanwhile) and OnColRowChanged fires, also when it did not move.
+  void CollapseSelection();
+  // After the moving corner moved: the selection spans the current cell and
+  // the corner, and the corner scrolls into view. No notice.
+  void ExtendSelection();
   void HideEditorAndCaret();
+  // Shows the caret where the host last placed it, unless it is shown.
+  void ShowTypingCaret();
+
+  // --- Rows ----------------------------------------------------------------------------
+  // An empty row at index Row (0 .. RowCount - 1), the texts and tags from
+  // Row on one row down in every column; RowCount + 1. Another index changes
+  // nothing. Hides the editor and the caret in every case; no row event.
+  void InsertRow(std::int32_t Row);
+  // Removes row Row (0 .. RowCount - 1): the texts below move up one, the
+  // tags stay at their indices, the lists keep their length; RowCount - 1.
+  // Another index changes nothing. Hides the editor and the caret in every
+  // case; no row event.
+  void DeleteRow(std::int32_t Row);
 
   // --- Painting ------------------------------------------------------------------------
   // The paint pass over the whole client area, on the host's canvas.

@@ -59,6 +59,9 @@ class TTextGridHost {
   virtual void InvalidateRect(const tv::TRect& R) = 0;
   // Asks for a paint pass over the whole control.
   virtual void Invalidate() = 0;
+  // The window's own background colour, kept equal to the grid's Color (the
+  // grid itself paints every pixel of its client area).
+  virtual void SetControlColor(tv::TColor Color) = 0;
   // The control's canvas, client coordinates. Its pen, brush and font keep
   // their settings from one paint to the next. The paint pass draws on it
   // when the host asks the grid to paint; outside a pass the grid draws on it

@@ -5,6 +5,7 @@
 // points Target at another one (a bitmap's, for pixel checks).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,9 @@ struct TFakeGridHost : TTextGridHost {
   std::vector<std::string> CaretCalls;
   bool EditorShown = false;
   int EditorHides = 0;
+  tv::TColor ControlColor = tv::clWindow;
+  // Runs inside every scroll-bar update (to look at the grid's state then).
+  std::function<void()> OnScrollInfo;
 
   tv::TRecordingCanvas Recorder;
   tv::TCanvas* Target = &Recorder;
@@ -64,10 +68,12 @@ struct TFakeGridHost : TTextGridHost {
   }
   void InvalidateRect(const tv::TRect& R) override { Invalidated.push_back(R); }
   void Invalidate() override { ++WholeInvalidations; }
+  void SetControlColor(tv::TColor C) override { ControlColor = C; }
   tv::TCanvas& Canvas() override { return *Target; }
   void FlushRect(const tv::TRect& R) override { Flushed.push_back(R); }
   void SetScrollInfo(std::int32_t Kind, std::int32_t Max, std::int32_t Pos, std::int32_t Mask) override {
     ScrollCalls.push_back({Kind, Max, Pos, Mask});
+    if (OnScrollInfo) OnScrollInfo();
   }
   void ShowScrollBar(std::int32_t Kind, bool Show) override {
     ShowCalls.emplace_back(Kind, Show);
@@ -120,6 +126,12 @@ struct TTextGridTestAccess {
   static void SetHandleCorner(TTextGrid& G, std::uint8_t Corner) { G.HandleCorner_ = Corner; }
   static void SetPaintLocked(TTextGrid& G, bool Locked) { G.PaintLocked_ = Locked; }
   static void SetScrollY(TTextGrid& G, std::int32_t Y) { G.ScrollY_ = Y; }
+  static void SetMark(TTextGrid& G, std::int32_t Col, std::int32_t Row) {
+    G.MarkCol_ = Col;
+    G.MarkRow_ = Row;
+  }
+  static void SetTypedText(TTextGrid& G, const std::string& Text) { G.TypedText_ = Text; }
+  static void SetEditorActive(TTextGrid& G, bool Active) { G.EditorActive_ = Active; }
 };
 
 // A grid in a fake window of W x H pixels, created (bars hidden, laid out).

@@ -176,6 +176,37 @@ TEST_F(ScrollTest, ScrollToCellAfterAWheelStep) {
   EXPECT_EQ(G.ScrollY(), 54);
 }
 
+// Columns of 1000 beside no gutter in a client 300 wide (ScrollXMax 2700):
+// a column wider than the cell area counts as in view while it covers the
+// whole width, so a second call for the same cell never moves back.
+TEST(Scroll, ColumnWiderThanTheCellArea) {
+  struct Row {
+    const char* Name;
+    int From, To;
+  };
+  const Row rows[] = {
+      {"both edges out: it covers the area already", 1500, 1500},
+      {"left edge in view, right edge out: the right edge comes in", 0, 1701},
+      {"left edge out, right edge in view: the left edge comes in", 2500, 1000},
+      {"right edge one pixel inside", 1701, 1701},
+      {"left edge at the gutter", 1000, 1000},
+  };
+  for (const Row& r : rows) {
+    TGridFixture f(300, 217);
+    f.Grid.SetGutterKind(gkNone);
+    f.Grid.SetColCount(3);
+    for (int c = 0; c < 3; ++c) f.Grid.Columns()[c].SetWidth(1000);
+    ASSERT_EQ(f.Grid.ScrollXMax(), 2700);
+    f.Grid.SetScrollX(r.From);
+    f.Host.ClearLogs();
+    f.Grid.ScrollToCell(1, 0);
+    EXPECT_EQ(f.Grid.ScrollX(), r.To) << r.Name;
+    EXPECT_EQ(f.Host.NothingInvalidated(), r.From == r.To) << r.Name;
+    f.Grid.ScrollToCell(1, 0);
+    EXPECT_EQ(f.Grid.ScrollX(), r.To) << r.Name << " (again)";
+  }
+}
+
 // The linked grid takes the range into its field alone and scrolls to the
 // position by its own rows.
 TEST(Scroll, LinkedGridFollowsTheVerticalBar) {

@@ -1,9 +1,11 @@
 // The Qt widget under the offscreen platform: it shows what the grid paints,
 // its scroll bars drive the grid's scroll codes, its client shrinks beside
-// the bars, the wheel scrolls, and a changed cell shows at once.
+// the bars, the wheel scrolls, a changed cell shows at once, the caret comes
+// and goes with the focus, and a widget font becomes the grid's.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
@@ -169,6 +171,145 @@ TEST_F(ScrollingWidget, PaintErrorGoesToTheHook) {
   G.Invalidate();
   W.repaint();
   EXPECT_EQ(seen, "bad icon");
+}
+
+// A tall grid: 1000 rows, every notch 120 pixels, up and down, and no
+// further than the ends.
+TEST(WidgetWheel, ScrollsATallGrid) {
+  TTextGridWidget w;
+  w.resize(204, 204);
+  TTextGrid& g = w.Grid();
+  g.SetColCount(2);
+  g.SetRowCount(1000);
+  w.show();
+  QApplication::processEvents();
+  const auto turn = [&](int Delta) {
+    const QPointF at(60, 80);
+    QWheelEvent e(at, w.mapToGlobal(at), QPoint(), QPoint(0, Delta), Qt::NoButton, Qt::NoModifier,
+                  Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&w, &e);
+    EXPECT_TRUE(e.isAccepted());
+  };
+  for (int i = 0; i < 3; ++i) turn(-120);
+  EXPECT_EQ(g.ScrollY(), 360);
+  EXPECT_EQ(w.ScrollBar(SB_VERT)->value(), 360);
+  turn(120);
+  EXPECT_EQ(g.ScrollY(), 240);
+  turn(-240);  // two notches at once
+  EXPECT_EQ(g.ScrollY(), 480);
+  for (int i = 0; i < 200; ++i) turn(-120);
+  EXPECT_EQ(g.ScrollY(), g.ScrollYMax());
+  for (int i = 0; i < 200; ++i) turn(120);
+  EXPECT_EQ(g.ScrollY(), 0);
+  // What is painted follows: row 20 at the top after 360 pixels.
+  turn(-360);
+  w.repaint();
+  EXPECT_EQ(g.RowAtY(g.HeaderExtent()), 20);
+}
+
+// A window with the grid (200 x 200 inside its border, two columns, five
+// rows) and an edit field to take the focus from it.
+struct FocusWidget : ::testing::Test {
+  QWidget Window;
+  TTextGridWidget* W = new TTextGridWidget(&Window);
+  QLineEdit* Other = new QLineEdit(&Window);
+  TTextGrid& G = W->Grid();
+  void SetUp() override {
+    Window.resize(300, 260);
+    W->setGeometry(0, 0, 204, 204);
+    Other->setGeometry(0, 220, 100, 24);
+    G.SetColCount(2);
+    G.SetRowCount(5);
+    Window.show();
+    Window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window));
+  }
+  void Focus(QWidget* Target) {
+    Target->setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+  }
+  // Pixel (X, Y) of the client area as the widget shows it.
+  QRgb Shown(int X, int Y) { return W->grab().toImage().pixel(X + 2, Y + 2); }
+};
+
+TEST_F(FocusWidget, CaretComesAndGoesWithTheFocus) {
+  Focus(W);
+  ASSERT_TRUE(W->hasFocus());
+  EXPECT_TRUE(W->CaretExists());
+  EXPECT_FALSE(W->CaretShown());
+  EXPECT_EQ(W->CaretBounds().size(), QSize(1, 16));
+
+  // Where the grid places and shows it, the widget inverts a bar 1 x 16.
+  G.Host().SetCaretPos(50, 30);
+  G.ShowTypingCaret();
+  EXPECT_TRUE(W->CaretShown());
+  EXPECT_EQ(W->CaretBounds(), QRect(50, 30, 1, 16));
+  const QImage shot = W->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage& buffer = W->BackBuffer();
+  for (int y : {30, 37, 45}) {
+    EXPECT_EQ(shot.pixel(52, y + 2) & 0xFFFFFF, ~buffer.pixel(50, y) & 0xFFFFFF) << y;
+    EXPECT_EQ(shot.pixel(53, y + 2) & 0xFFFFFF, buffer.pixel(51, y) & 0xFFFFFF) << y;
+  }
+  EXPECT_EQ(shot.pixel(52, 46 + 2) & 0xFFFFFF, buffer.pixel(50, 46) & 0xFFFFFF);
+
+  // It blinks: within a few blink periods it is off once.
+  if (QApplication::cursorFlashTime() > 0) {
+    for (int i = 0; i < 300 && W->CaretBlinkPhase(); ++i) QTest::qWait(10);
+    EXPECT_FALSE(W->CaretBlinkPhase());
+    EXPECT_EQ(Shown(50, 37) & 0xFFFFFF, W->BackBuffer().pixel(50, 37) & 0xFFFFFF);
+  }
+
+  // The frame of the current cell is black while the grid has the focus.
+  EXPECT_EQ(Shown(99, 26) & 0xFFFFFF, 0u);
+  Focus(Other);
+  EXPECT_FALSE(W->CaretExists());
+  EXPECT_FALSE(W->CaretShown());
+  EXPECT_FALSE(TTextGrid::CaretShown);
+  EXPECT_EQ(Shown(50, 37) & 0xFFFFFF, W->BackBuffer().pixel(50, 37) & 0xFFFFFF);
+  EXPECT_NE(Shown(99, 26) & 0xFFFFFF, 0u);
+}
+
+// The focus passing to the grid's own edit field leaves the editor open;
+// to another widget it closes it.
+TEST_F(FocusWidget, FocusToTheEditor) {
+  Focus(W);
+  G.Host().ShowEditor({20, 18, 100, 36}, "abc", G.Font(), tv::clWindow, haLeft);
+  TTextGridTestAccess::SetEditorActive(G, true);
+  Focus(W->Editor());
+  EXPECT_TRUE(W->Editor()->hasFocus());
+  EXPECT_TRUE(W->Editor()->isVisible());
+  EXPECT_TRUE(G.EditorActive());
+  EXPECT_FALSE(W->CaretExists());
+
+  Focus(W);
+  Focus(Other);
+  EXPECT_FALSE(W->Editor()->isVisible());
+  EXPECT_FALSE(G.EditorActive());
+}
+
+// A font given to the widget (or come from its parent) becomes the grid's
+// Font and its columns'; the colour stays the grid's.
+TEST_F(FocusWidget, WidgetFontBecomesTheGridFont) {
+  tv::TFont before = G.Font();
+  before.Color = tv::clRed;
+  G.SetFont(before);
+  QFont f("Liberation Serif");
+  f.setPixelSize(23);
+  f.setBold(true);
+  W->setFont(f);
+  EXPECT_EQ(G.Font().Name, "Liberation Serif");
+  EXPECT_EQ(G.Font().Height, -23);
+  EXPECT_TRUE(G.Font().Bold);
+  EXPECT_EQ(G.Font().Color, tv::clRed);
+  EXPECT_EQ(G.Columns()[1].Font(), G.Font());
+
+  QFont parentFont("Liberation Sans");
+  parentFont.setPixelSize(11);
+  auto* plain = new TTextGridWidget(&Window);
+  Window.setFont(parentFont);
+  EXPECT_EQ(plain->Grid().Font().Height, -11);
+  EXPECT_EQ(plain->Grid().Font().Name, "Liberation Sans");
+  EXPECT_EQ(G.Font().Height, -23);  // its own font wins over the parent's
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/qt/QtCanvas.h"
 
@@ -46,6 +47,13 @@ class TTextGridWidget::THost : public TTextGridHost {
     W_.update();
   }
 
+  void SetControlColor(tv::TColor Color) override {
+    QPalette palette = W_.palette();
+    palette.setColor(QPalette::Window, ToQColor(Color));
+    W_.setPalette(palette);
+    W_.update();
+  }
+
   tv::TCanvas& Canvas() override {
     W_.EnsureBufferSize();
     return W_.Buffer_.Canvas();
@@ -71,29 +79,35 @@ class TTextGridWidget::THost : public TTextGridHost {
     W_.LayoutChildren();
   }
 
-  // A one-pixel caret drawn over the back buffer by the widget.
+  // The caret, drawn over the back buffer by the widget. One per window: a
+  // new one replaces the old, hidden.
   void CreateCaret(std::int32_t Width, std::int32_t Height) override {
+    W_.UpdateCaret();
+    W_.BlinkTimer_.stop();
     W_.CaretExists_ = true;
     W_.CaretShown_ = false;
-    W_.Caret_.setSize(QSize(Width, Height));
+    W_.Caret_.setSize(QSize(std::max(0, Width), std::max(0, Height)));
   }
   void DestroyCaret() override {
-    UpdateCaret();
+    W_.UpdateCaret();
+    W_.BlinkTimer_.stop();
     W_.CaretExists_ = false;
     W_.CaretShown_ = false;
   }
   void ShowCaret() override {
-    W_.CaretShown_ = W_.CaretExists_;
-    UpdateCaret();
+    if (!W_.CaretExists_ || W_.CaretShown_) return;
+    W_.CaretShown_ = true;
+    W_.RestartBlink();
   }
   void HideCaret() override {
-    UpdateCaret();
+    W_.UpdateCaret();
+    W_.BlinkTimer_.stop();
     W_.CaretShown_ = false;
   }
   void SetCaretPos(std::int32_t X, std::int32_t Y) override {
-    UpdateCaret();
+    W_.UpdateCaret();
     W_.Caret_.moveTo(X, Y);
-    UpdateCaret();
+    if (W_.CaretShown_) W_.RestartBlink();
   }
 
   // A press already captures the mouse for the widget until the release.
@@ -143,10 +157,6 @@ class TTextGridWidget::THost : public TTextGridHost {
   void FocusEditor() override { W_.Editor_->setFocus(Qt::OtherFocusReason); }
 
  private:
-  void UpdateCaret() {
-    if (W_.CaretShown_) W_.update(W_.Caret_.translated(W_.ClientGeometry().topLeft()));
-  }
-
   TTextGridWidget& W_;
   tv::TQtCanvas FontMap_;  // maps a grid font to a Qt font, paints nothing
 };
@@ -173,6 +183,13 @@ TTextGridWidget::TTextGridWidget(QWidget* Parent) : QWidget(Parent) {
   Editor_->setFrame(false);
   Editor_->setGeometry(-200, -200, Editor_->width(), Editor_->height());
   Editor_->hide();
+
+  // Half a blink period on, half off; no blinking when the platform has none.
+  BlinkTimer_.setInterval(std::max(QApplication::cursorFlashTime() / 2, 1));
+  connect(&BlinkTimer_, &QTimer::timeout, this, [this] {
+    CaretBlinkOn_ = !CaretBlinkOn_;
+    UpdateCaret();
+  });
 
   resize(200, 200);
   Host_ = std::make_unique<THost>(*this);
@@ -250,7 +267,7 @@ void TTextGridWidget::paintEvent(QPaintEvent* Event) {
   p.setClipRegion(Event->region());
   const QRect client = ClientGeometry();
   p.drawImage(client.topLeft(), Buffer_.Image());
-  if (CaretShown_ && hasFocus()) {
+  if (CaretExists_ && CaretShown_ && CaretBlinkOn_) {
     p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     p.fillRect(Caret_.translated(client.topLeft()), Qt::white);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -277,6 +294,47 @@ void TTextGridWidget::paintEvent(QPaintEvent* Event) {
     p.drawLine(inner.bottomLeft(), inner.bottomRight());
     p.drawLine(inner.topRight(), inner.bottomRight());
   }
+}
+
+void TTextGridWidget::UpdateCaret() {
+  if (CaretShown_) update(Caret_.translated(ClientGeometry().topLeft()));
+}
+
+void TTextGridWidget::RestartBlink() {
+  CaretBlinkOn_ = true;
+  UpdateCaret();
+  if (QApplication::cursorFlashTime() > 0) {
+    BlinkTimer_.start();
+  } else {
+    BlinkTimer_.stop();
+  }
+}
+
+// Qt already names the widget that takes the focus when the old one hears
+// of its loss: the grid's own edit field keeps the editor open.
+void TTextGridWidget::focusInEvent(QFocusEvent*) {
+  if (Grid_ != nullptr) Grid_->WMSetFocus();
+}
+
+void TTextGridWidget::focusOutEvent(QFocusEvent*) {
+  if (Grid_ != nullptr) Grid_->WMKillFocus(QApplication::focusWidget() == Editor_);
+}
+
+// A new widget font (set on the widget or come from its parent) becomes the
+// grid's Font: face, height and style; the colour, pitch and character set
+// stay the grid's. An equal font changes nothing.
+void TTextGridWidget::changeEvent(QEvent* Event) {
+  QWidget::changeEvent(Event);
+  if (Event->type() != QEvent::FontChange || Grid_ == nullptr) return;
+  const QFont f = font();
+  tv::TFont next = Grid_->Font();
+  next.Name = f.family().toStdString();
+  next.Height = f.pixelSize() > 0 ? -f.pixelSize() : -static_cast<std::int32_t>(std::lround(f.pointSizeF() * 96 / 72));
+  next.Bold = f.weight() >= QFont::Bold;
+  next.Italic = f.italic();
+  next.Underline = f.underline();
+  if (next == Grid_->Font()) return;
+  Grid_->SetFont(next);
 }
 
 void TTextGridWidget::wheelEvent(QWheelEvent* Event) {

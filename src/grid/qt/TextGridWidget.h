@@ -2,8 +2,10 @@
 // it into a client-sized back buffer through tv::TQtCanvas and shows that
 // buffer, gives it two real scroll bars whose lines, pages and thumb drags
 // reach the grid as its scroll codes, forwards size changes, wheel turns
-// and the immediate repaint of a changed cell, and keeps the in-place edit
-// field, caret, cursor and clipboard services the grid asks for.
+// (120 a notch), focus changes, font changes and the immediate repaint of a
+// changed cell, and keeps the in-place edit field, caret, cursor and
+// clipboard services the grid asks for. Qt has no caret: the widget draws
+// the grid's as an inverted bar over the buffer and blinks it.
 //
 // The body table of the main window, for instance:
 //   auto* grid = new TTextGridWidget(parent);
@@ -22,6 +24,7 @@
 
 #include <QImage>
 #include <QRegion>
+#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <exception>
@@ -62,6 +65,14 @@ class TTextGridWidget : public QWidget {
   // The in-place edit field (created hidden with the widget).
   QLineEdit* Editor() const { return Editor_; }
 
+  // The caret as the grid left it, client pixels: it exists from the focus
+  // in to the focus out, and shows between the grid's ShowCaret and
+  // HideCaret, blinking (CaretBlinkPhase False: the off half of a blink).
+  bool CaretExists() const { return CaretExists_; }
+  bool CaretShown() const { return CaretShown_; }
+  bool CaretBlinkPhase() const { return CaretBlinkOn_; }
+  QRect CaretBounds() const { return Caret_; }
+
   // Called with an error that a paint pass raised (a drawing handler's);
   // the pass ends there, as the grid's paint pass catches nothing. Unset:
   // the error's text goes to Qt's warning output.
@@ -74,6 +85,9 @@ class TTextGridWidget : public QWidget {
   void paintEvent(QPaintEvent* Event) override;
   void resizeEvent(QResizeEvent* Event) override;
   void wheelEvent(QWheelEvent* Event) override;
+  void focusInEvent(QFocusEvent* Event) override;
+  void focusOutEvent(QFocusEvent* Event) override;
+  void changeEvent(QEvent* Event) override;
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:
@@ -91,6 +105,10 @@ class TTextGridWidget : public QWidget {
   void ScrollAction(std::int32_t Kind, int Action);
   void ScrollReleased(std::int32_t Kind);
   void SendScroll(std::int32_t Kind, std::int32_t Code, std::int32_t Pos, bool InAction);
+  // Marks the caret's pixels for repainting (while it is shown).
+  void UpdateCaret();
+  // A newly placed or shown caret starts in its visible half.
+  void RestartBlink();
 
   std::unique_ptr<THost> Host_;
   std::unique_ptr<TTextGrid> Grid_;
@@ -102,10 +120,13 @@ class TTextGridWidget : public QWidget {
   QSize LastClientSize_{-1, -1};
   TBorderStyle BorderStyle_ = bsSingle;
   bool TabStop_ = true;
-  // The caret: exists while created, drawn while shown.
+  // The caret: exists while created, drawn while shown and in the visible
+  // half of its blink.
   bool CaretExists_ = false;
   bool CaretShown_ = false;
+  bool CaretBlinkOn_ = true;
   QRect Caret_;  // client pixels
+  QTimer BlinkTimer_;
 };
 
 // Creates the process's QApplication when there is none yet (widget tests,
