@@ -153,6 +153,8 @@ void TTextGrid::SetColCount(std::int32_t Value) {
 void TTextGrid::SetRowCount(std::int32_t Value) {
   Value = std::max(Value, 0);
   if (Value == RowCount_) return;
+  // A count whose rows overflow the pixel range raises before anything changes.
+  CheckedMul(CheckedAdd(CheckedAdd(HeaderLine_, Value), 1), DefRowHeight_);
   RowCount_ = Value;
   ClampCurrentCell();
   SelArea_ = {CurCol_, CurRow_, CurCol_, CurRow_};

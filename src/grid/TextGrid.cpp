@@ -50,7 +50,10 @@ void TTextGrid::SetEnabled(bool Value) {
 
 void TTextGrid::SetDefRowHeight(std::int32_t Value) {
   if (Value == DefRowHeight_ || Value < 1) return;
+  // Every product the layout forms with the height, tried before anything
+  // changes, so that a height too large raises and leaves the grid as it was.
   const std::int32_t page = tv::CheckedMul(5, Value);
+  tv::CheckedMul(tv::CheckedAdd(tv::CheckedAdd(HeaderLine_, RowCount_), 1), Value);
   DefRowHeight_ = Value;
   LineStep_ = Value;
   PageStep_ = page;
@@ -105,6 +108,7 @@ void TTextGrid::SetSelectionColor(tv::TColor Value) {
 
 void TTextGrid::SetHeaderLine(std::int32_t Value) {
   if (Value == HeaderLine_ || Value < 0) return;
+  tv::CheckedMul(tv::CheckedAdd(tv::CheckedAdd(Value, RowCount_), 1), DefRowHeight_);  // raises before the change
   HeaderLine_ = Value;
   BuildHeaderCells();
   Invalidate();

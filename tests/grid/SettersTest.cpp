@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeGridHost.h"
+#include "platform/Errors.h"
 
 namespace {
 
@@ -132,6 +133,22 @@ TEST(Setters, RefusedValues) {
   EXPECT_EQ(g.GutterExtent(), 0);
   g.SetColCount(3);
   EXPECT_EQ(g.Columns()[2].Width(), 0);
+}
+
+// A value whose pixels overflow raises the arithmetic error before the grid
+// changes, so that later layouts still work.
+TEST(Setters, OverflowingValuesRaiseBeforeAnyChange) {
+  SetterGrid f;
+  TTextGrid& g = f.Grid;
+  EXPECT_THROW(g.SetRowCount(200'000'000), tv::EIntOverflow);
+  EXPECT_THROW(g.SetHeaderLine(200'000'000), tv::EIntOverflow);
+  EXPECT_THROW(g.SetDefRowHeight(400'000'000), tv::EIntOverflow);  // five rows fit, seven do not
+  EXPECT_EQ(g.RowCount(), 5);
+  EXPECT_EQ(g.HeaderLine(), 1);
+  EXPECT_EQ(g.DefRowHeight(), 18);
+  EXPECT_NO_THROW(g.UpdateLayout());
+  g.SetRowCount(100'000'000);  // 1.8e9 pixels still fit
+  EXPECT_EQ(g.RowsExtent(), 1'800'000'000);
 }
 
 // The steps follow the row height; the offset keeps its pixels and is only
