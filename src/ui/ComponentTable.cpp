@@ -79,7 +79,7 @@ const TControlRow Rows[] = {
   {COMPONENT(Panel_Left), .Kind = Panel, .Parent = "Form_Main", .Bounds = {0, 0, 81, 943}, .TabOrder = 4,
    .Flags = cfNoBevel, .Align = alLeft},
   {COMPONENT(Memo1), .Kind = Memo, .Parent = "Form_Main", .Bounds = {88, 16, 129, 89}, .Caption = "Memo1",
-   .Font = {"Courier New", 13, false, tv::clWindowText}, .Flags = cfHidden},
+   .Font = {"Courier New", 13, false, tv::clWindowText}, .Color = tv::clWindow, .Flags = cfHidden},
 
   // --- (a) universal and local date and time ----------------------------------------
   {COMPONENT(Label9), .Kind = Label, .Parent = "Panel_Rght", .Bounds = {5, 0, 281, 63}, .Caption = "Weltzeit UT\r\n",

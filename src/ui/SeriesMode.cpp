@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStringList>
+#include <QTextCursor>
 #include <array>
 #include <cmath>
 #include <stdexcept>
@@ -158,6 +159,7 @@ void SearchSeries(TForm_Main& Form, TSeriesPeriod Period, double FirstStep) {
   lines.reserve(static_cast<qsizetype>(series.Days.size()));
   for (const TTwilightDay& day : series.Days) lines.append(QString::fromStdString(day.Line));
   Form.Memo1->appendPlainText(lines.join(QLatin1Char('\n')));
+  Form.Memo1->moveCursor(QTextCursor::Start);  // the list shown from its first day
   ApplyTwilightSeries(series);
 }
 

@@ -439,6 +439,10 @@ TEST_F(twilightSeriesMode, ListPlacement) {
   QWidget* front = f.Memo1->parentWidget()->childAt(placed.center());
   EXPECT_TRUE(front == f.Memo1 || f.Memo1->isAncestorOf(front));
   EXPECT_EQ(f.Memo1->toPlainText().count('\n'), 89);
+  // Black on white, from the first day on.
+  EXPECT_EQ(f.Memo1->palette().color(QPalette::Base), QColor(255, 255, 255));
+  EXPECT_EQ(f.Memo1->palette().color(QPalette::Text), QColor(0, 0, 0));
+  EXPECT_EQ(f.Memo1->verticalScrollBar()->value(), 0);
 
   ShowWithClientSize(1600, 1000);
   ASSERT_NE(f.Panel_Bild->height(), placed.height());
