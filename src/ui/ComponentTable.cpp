@@ -263,7 +263,8 @@ const TControlRow Rows[] = {
   // --- (d) body table -------------------------------------------------------------------
   {COMPONENT(TextGrid1), .Kind = TextGrid, .Parent = "Panel_Rght", .Bounds = {3, 539, 310, 380},
    .Font = {"Arial Narrow", 15, false, tv::clWindowText}, .Flags = cfReadOnly,
-   .Grid = {.Columns = 4, .Rows = 19, .ColumnWidth = 75, .RowHeight = 0, .DefColWidth = 40}},
+   .Grid = {.Columns = 4, .Rows = 19, .ColumnWidth = 75, .RowHeight = 0, .DefColWidth = 40},
+   .OnDrawCell = &F::TextGrid1DrawCell},
 };
 
 const TMenuRow Menu[] = {

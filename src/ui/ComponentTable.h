@@ -7,6 +7,7 @@
 #include <QObject>
 #include <span>
 
+#include "grid/TextGridTypes.h"
 #include "platform/canvas/Canvas.h"
 #include "ui/Controls.h"
 #include "ui/logic/Align.h"
@@ -65,6 +66,8 @@ using TClickHandler = void (TForm_Main::*)(QObject* Sender);
 using TKeyHandler = void (TForm_Main::*)(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
 using TMouseHandler = void (TForm_Main::*)(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
                                            int X, int Y);
+using TDrawCellHandler = void (TForm_Main::*)(TTextGrid& Sender, tv::TCanvas& ACanvas, std::int32_t X,
+                                               std::int32_t Y, tv::TRect Rc, bool& Handled);
 // Stores a made control in its field of the window.
 using TFieldSetter = void (*)(TForm_Main& Form, QObject* Control);
 
@@ -90,6 +93,7 @@ struct TControlRow {
   TKeyHandler OnKeyDown = nullptr;
   TMouseHandler OnMouseDown = nullptr;
   TMouseHandler OnMouseUp = nullptr;
+  TDrawCellHandler OnDrawCell = nullptr;  // a grid's cell event
 };
 
 enum class TMenuKind { Command, Submenu, RadioItem, Separator };

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "grid/qt/TextGridWidget.h"
 #include "ui/Tarvelsicht_Unit_Main.h"
 
 namespace {
@@ -104,6 +105,11 @@ void ConnectEvents(TForm_Main& Form, QWidget* Control, const TControlRow& Row) {
     button.MouseDown = hook(Row.OnMouseDown);
     button.MouseUp = hook(Row.OnMouseUp);
   }
+  if (const TDrawCellHandler drawCell = Row.OnDrawCell) {  // a cell about to be painted
+    dynamic_cast<TTextGridWidget&>(*Control).Grid().OnDrawCell =
+        [form, drawCell](TTextGrid& Sender, tv::TCanvas& ACanvas, std::int32_t X, std::int32_t Y, tv::TRect Rc,
+                         bool& Handled) { (form->*drawCell)(Sender, ACanvas, X, Y, Rc, Handled); };
+  }
 }
 
 void ConnectMenuItem(TForm_Main& Form, QAction* Item, const TMenuRow& Row) {
@@ -121,11 +127,17 @@ void TForm_Main::resizeEvent(QResizeEvent* Event) {
   RunEvent([this] { FormResize(this); });
 }
 
-// The close query: the window's close button or the system menu.
+// The close query: the window's close button or the system menu. The
+// handler ends the program itself; when it comes back (its settings write
+// failed, reported in the error box), the window stays open.
 void TForm_Main::closeEvent(QCloseEvent* Event) {
   bool canClose = true;
-  RunEvent([&] { FormCloseQuery(this, canClose); });
-  if (canClose)
+  bool returned = false;
+  RunEvent([&] {
+    FormCloseQuery(this, canClose);
+    returned = true;
+  });
+  if (returned && canClose)
     Event->accept();
   else
     Event->ignore();

@@ -75,9 +75,10 @@ void TForm_Main::FormCreate(QObject*) {
   // A stored "on" changes the box's state and so runs CheckBox_DSTClick.
   CheckBox_DST->setChecked(Settings.DST != 0);
 
-  const std::string separator = DecimalSeparator();
-  Edit_nLat->setText(QString::fromStdString(FormatFixed(Settings.nLat, 2, 15, separator)));
-  Edit_eLon->setText(QString::fromStdString(FormatFixed(Settings.eLon, 2, 15, separator)));
+  // The place fields are written and read with a point in every locale, as
+  // their Enter handlers read them.
+  Edit_nLat->setText(QString::fromStdString(PlaceFieldText(Settings.nLat)));
+  Edit_eLon->setText(QString::fromStdString(PlaceFieldText(Settings.eLon)));
   // The stored language's handler; any language but English and French
   // runs the German one, so that Language is always a column of Texts.
   if (Language == 1)
@@ -86,8 +87,15 @@ void TForm_Main::FormCreate(QObject*) {
     Francais1Click(this);
   else
     Deutsch1Click(this);
-  nLat = StrToFloat(Edit_nLat->text().toStdString(), separator);
-  eLon = StrToFloat(Edit_eLon->text().toStdString(), separator);
+  // A stored place that is no finite number shows as "NAN" or "INF" and is
+  // refused with the conversion error; the start-up goes on without it.
+  for (const auto& [field, coordinate] : {std::pair{Edit_nLat, &nLat}, std::pair{Edit_eLon, &eLon}}) {
+    try {
+      *coordinate = StrToFloat(field->text().toStdString(), ".");
+    } catch (const EConvertError& Error) {
+      ShowErrorBox(Error.what());
+    }
+  }
   Button_JetztClick(this);
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <clocale>
 #include <cstdlib>
 #include <memory>
 #ifdef TV_HAVE_XCB
@@ -52,6 +53,10 @@ static int RunMainWindow() {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Qt takes the user's locale for the C library too; every number text of
+  // the program is made with its own decimal mark, so the C library keeps
+  // the point.
+  std::setlocale(LC_NUMERIC, "C");
   // The data module's message: no icon, one OK button, before any window.
   MessageBoxHook = [](const std::string& text, const std::string& caption) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text),

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/TextGridTypes.h"
 #include "platform/qt/Bitmap.h"
 #include "ui/Controls.h"
 #include "ui/logic/Align.h"
@@ -156,6 +157,13 @@ class TForm_Main : public QMainWindow {
   // --- Draw request and body table (WindowDraw.cpp) -----------------------------
   void Button_ZeichnenClick(QObject* Sender);
   void Fill_DataTable(TPictureBox* Image);
+  // The body table's cell event: the planet icons beside the planets' names.
+  void TextGrid1DrawCell(TTextGrid& Sender, tv::TCanvas& ACanvas, std::int32_t X, std::int32_t Y, tv::TRect Rc,
+                         bool& Handled);
+  // Two handlers that no control names: the chart drawn, and the events
+  // processed for a left-button release far outside the horizon.
+  void CheckBox_SonneClick(QObject* Sender);
+  void Image1MouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
 
   // --- Close and time shortcuts (TimeShortcuts.cpp) ------------------------------
   void FormCloseQuery(QObject* Sender, bool& CanClose);
@@ -174,6 +182,8 @@ class TForm_Main : public QMainWindow {
   void RichEdit_SekundeKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
   void Edit_nLatKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
   void Edit_eLonKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  // No control names it: the events processed while a thumb is dragged (code 5).
+  void ScrollBar_eLonScroll(QObject* Sender, int ScrollCode, int& ScrollPos);
 
   // Press and release of the eighteen step buttons: mouse button, modifier
   // keys and the position in the button.
@@ -250,12 +260,36 @@ class TForm_Main : public QMainWindow {
   // and one OK button. ErrorBox replaces the box when set (tests).
   static void ShowErrorBox(const std::string& Message);
   static inline std::function<void(const std::string& Text, const std::string& Caption)> ErrorBox;
+  // Ends the program at once with exit code Code, from however deep in nested
+  // handlers it is called: nothing of the interrupted handlers runs again.
+  // ProgramEnd replaces the ending when set (tests); EndProgram then returns.
+  static void EndProgram(int Code);
+  static inline std::function<void(int Code)> ProgramEnd;
 
  protected:
   void closeEvent(QCloseEvent* Event) override;
   void resizeEvent(QResizeEvent* Event) override;
 
  private:
+  // --- Inputs (TimeShortcuts.cpp, InputHandlers.cpp) ------------------------------
+  // The three series boxes unchecked, month, quarter, year: a box that was
+  // checked runs its click handler.
+  void UncheckSeriesBoxes();
+  // For each series box in turn: unchecked, then its click handler run.
+  void ResetSeriesBoxes();
+  // Enter in the date or time field Field: its integer clamped to Lower ..
+  // Upper into Variable, then the moment from the six local variables.
+  template <typename T>
+  void ApplyDateTimeField(int Key, const TFieldEdit* Field, T& Variable, std::int32_t Lower, std::int32_t Upper);
+  // Enter in a place field: the typed degrees clamped to +-Bound.
+  void ApplyPlaceField(int Key, TFieldEdit* Field, double& Coordinate, double Bound);
+  // The press loops of the date and time step buttons and of the place step
+  // buttons (Sender: the button pressed; Bound: the bound on the side of the
+  // step).
+  struct TMomentStep;
+  void StepMomentWhileHeld(QObject* Sender, const TMomentStep& Step);
+  void StepPlaceWhileHeld(QObject* Sender, TFieldEdit* Field, double& Coordinate, double Step, double Bound);
+
   void BuildComponents();
   void PanelLayout(int Divisor);
   void MakePlanetIcons();

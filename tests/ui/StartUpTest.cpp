@@ -2,6 +2,7 @@
 // list, the stored settings applied, the planet icons, and the background
 // picture missing, unreadable or of absurd size.
 #include <QAction>
+#include <cmath>
 #include <cstdlib>
 #include <QBuffer>
 #include <QCheckBox>
@@ -131,17 +132,36 @@ TEST_F(StartUp, CaptionZoneListAndIcons) {
   EXPECT_EQ(pixel(5, 28, 10), ground) << "off the ring";
 }
 
-TEST_F(StartUp, PlaceFieldsInTheLocalesDecimalMark) {
+// Obvious fault mended: the place fields are written with a point in every
+// locale, as their Enter handlers read them, while the status bar keeps the
+// locale's decimal mark.
+TEST_F(StartUp, PlaceFieldsWithAPointInEveryLocale) {
   CopyBackground();
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   StoreSettings(0, 15, false, -33.875, 151.25);
   TForm_Main& form = Create();
   EXPECT_TRUE(ErrorBoxes.empty());
-  EXPECT_EQ(form.Edit_nLat->text(), "-33,88");
-  EXPECT_EQ(form.Edit_eLon->text(), "151,25");
+  EXPECT_EQ(form.Edit_nLat->text(), "-33.88");
+  EXPECT_EQ(form.Edit_eLon->text(), "151.25");
   EXPECT_EQ(nLat, -33.88) << "read back from the field";
   EXPECT_EQ(eLon, 151.25);
   EXPECT_NE(form.StatusBar1->PanelText(3).find(','), std::string::npos);
+}
+
+// Obvious fault mended: a stored place that is not a finite number never
+// becomes the place; it is refused with the conversion error and the
+// start-up goes on to the clock's moment.
+TEST_F(StartUp, NonFinitePlaceIsRefused) {
+  CopyBackground();
+  StoreSettings(0, 15, false, std::nan(""), -INFINITY);
+  TForm_Main& form = Create();
+  EXPECT_EQ(ErrorBoxes, (std::vector<std::string>{"'NAN' is not a valid floating point value.",
+                                                  "'-INF' is not a valid floating point value."}));
+  EXPECT_EQ(form.Edit_nLat->text(), "NAN");
+  EXPECT_TRUE(std::isfinite(nLat));
+  EXPECT_TRUE(std::isfinite(eLon));
+  EXPECT_EQ(form.DrawRequests(), 3) << "the now button ran";
+  EXPECT_EQ(form.RichEdit_Minute->text(), "30");
 }
 
 // Obvious fault mended: the start-up goes on after the error box, so that the

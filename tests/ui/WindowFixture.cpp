@@ -50,11 +50,14 @@ void WindowTest::SetUp() {
   Closing = false;
   QLocale::setDefault(QLocale::c());
   TForm_Main::ErrorBox = [this](const std::string& Text, const std::string&) { ErrorBoxes.push_back(Text); };
+  TForm_Main::ProgramEnd = [this](int Code) { ProgramEnds.push_back(Code); };
+  ButtonHeld = false;
 }
 
 void WindowTest::TearDown() {
   Window.reset();
   TForm_Main::ErrorBox = nullptr;
+  TForm_Main::ProgramEnd = nullptr;
   QLocale::setDefault(QLocale::c());
   QDir::setCurrent(PreviousFolder);
 }

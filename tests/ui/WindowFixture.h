@@ -1,7 +1,8 @@
 // The real main window for widget tests: a QApplication on the offscreen
 // platform, the built-in tables, a private working folder with the
 // background picture, private picture and settings locations, an injected
-// clock and a record of the error boxes. Each test makes its own window with
+// clock and a record of the error boxes and of the program's ends (which do
+// not end the test program). Each test makes its own window with
 // the settings it needs.
 #pragma once
 
@@ -40,6 +41,7 @@ class WindowTest : public ::testing::Test {
 
   std::unique_ptr<TForm_Main> Window;
   std::vector<std::string> ErrorBoxes;  // the messages shown, in order
+  std::vector<int> ProgramEnds;         // the exit codes the program was ended with
   QTemporaryDir Work;
   QString PreviousFolder;
 };

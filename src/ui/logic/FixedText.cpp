@@ -87,3 +87,5 @@ std::string TwoDigits(double Value) {
   Text += FormatFixed(Value, 0, 30, ".");
   return Text.substr(Text.size() - 2);
 }
+
+std::string PlaceFieldText(double Degrees) { return FormatFixed(Degrees, 2, 15, "."); }

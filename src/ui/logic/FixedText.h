@@ -26,3 +26,8 @@ std::string FormatFixed(double Value, std::int32_t Decimals, std::int32_t Digits
 // number (halves away from zero), cut to its last two characters: 7 gives "07",
 // 59.5 gives "60", 123 gives "23".
 std::string TwoDigits(double Value);
+
+// The text of a place field: Degrees in fixed notation with two decimals and
+// a point whatever the locale, so that the field reads back as it was
+// written ("47.13" for 47.125, "0.00" for -0.001).
+std::string PlaceFieldText(double Degrees);

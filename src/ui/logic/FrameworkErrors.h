@@ -1,6 +1,6 @@
 // The errors the window framework raises of its own, beside the program's
-// range, overflow and file errors: a typed text that is no number, a file that
-// cannot be opened or created. What() is the message the error box shows.
+// range, overflow and file errors: a typed text that is no number or too
+// large a number, a file that cannot be opened or created. What() is the message the error box shows.
 #pragma once
 
 #include <string>
@@ -11,6 +11,12 @@
 class EConvertError : public tv::EProgramError {
  public:
   using tv::EProgramError::EProgramError;
+};
+
+// A typed number beyond the range of a double.
+class EFloatOverflow : public tv::EProgramError {
+ public:
+  EFloatOverflow() : tv::EProgramError("Floating point overflow") {}
 };
 
 // A file the framework could not open ("Cannot open file <name>") or create
