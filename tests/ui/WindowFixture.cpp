@@ -3,7 +3,10 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QComboBox>
+#include <QCheckBox>
 #include <QTest>
+#include <clocale>
 
 #include "data/Catalogue.h"
 #include "data/Tables.h"
@@ -20,6 +23,7 @@ class TWidgetEnvironment : public ::testing::Environment {
     static char name[] = "ui_tests";
     static char* argv[] = {name, nullptr};
     if (QCoreApplication::instance() == nullptr) new QApplication(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");  // as the program keeps it
     QApplication::setApplicationName("Tarvelsicht");
     Init_Stars();
     Init_ConstLines();
@@ -92,3 +96,37 @@ void WindowTest::CopyBackground() const {
   const QString source = QString(TV_SOURCE_DIR) + "/data/run/Himmelshintergrund_radial_2000x2000.jpg";
   ASSERT_TRUE(QFile::copy(source, Work.filePath("Himmelshintergrund_radial_2000x2000.jpg")));
 }
+
+void WindowTest::TypeFields(const std::array<const char*, 6>& Texts) {
+  TFieldEdit* const fields[6] = {Window->RichEdit_Jahr,   Window->RichEdit_Monat,  Window->RichEdit_Daag,
+                                 Window->RichEdit_Stunde, Window->RichEdit_Minute, Window->RichEdit_Sekunde};
+  for (std::size_t i = 0; i < 6; ++i) fields[i]->setText(QString::fromUtf8(Texts[i]));
+}
+
+namespace {
+std::string Joined(std::initializer_list<const TFieldEdit*> Fields) {
+  QStringList texts;
+  for (const TFieldEdit* f : Fields) texts << f->text();
+  return texts.join(' ').toStdString();
+}
+}  // namespace
+
+std::string WindowTest::LocalFields() const {
+  return Joined({Window->RichEdit_Jahr, Window->RichEdit_Monat, Window->RichEdit_Daag, Window->RichEdit_Stunde,
+                 Window->RichEdit_Minute, Window->RichEdit_Sekunde});
+}
+
+std::string WindowTest::UniversalFields() const {
+  return Joined({Window->RichEdit_Jahr_UT, Window->RichEdit_Monat_UT, Window->RichEdit_Daag_UT,
+                 Window->RichEdit_Stunde_UT, Window->RichEdit_Minute_UT, Window->RichEdit_Sekunde_UT});
+}
+
+void WindowTest::SetMoment(int Zone, bool DST, const std::array<const char*, 6>& Texts) {
+  Window->ComboBox_TZone->setCurrentIndex(Zone);
+  TZoneOffset = TZones[Zone].Offset;
+  Window->CheckBox_DST->setChecked(DST);
+  TypeFields(Texts);
+  Window->Read_DateTimeInput();
+}
+
+int WindowTest::ZoneLine(const char* Name) const { return Window->ComboBox_TZone->findText(QString::fromUtf8(Name)); }

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,6 +38,16 @@ class WindowTest : public ::testing::Test {
   void ShowWithClientSize(int Width, int Height);
   // Puts a copy of the program's background picture into the working folder.
   void CopyBackground() const;
+  // The six local date and time fields typed (not applied), and the local
+  // and universal fields as shown, joined by blanks.
+  void TypeFields(const std::array<const char*, 6>& Texts);
+  std::string LocalFields() const;
+  std::string UniversalFields() const;
+  // The moment of the fields typed in zone line Zone with daylight saving
+  // DST, applied as the time inputs do (through Read_DateTimeInput).
+  void SetMoment(int Zone, bool DST, const std::array<const char*, 6>& Texts);
+  // The zone list's line with the text Name.
+  int ZoneLine(const char* Name) const;
   std::string WorkPath(const std::string& Name) const { return Work.filePath(QString::fromStdString(Name)).toStdString(); }
 
   std::unique_ptr<TForm_Main> Window;
