@@ -85,7 +85,7 @@ TEST_F(DateTimeEntry, ClampsAndCarriesOver) {
 
 TEST_F(DateTimeEntry, RejectedTextsAndOtherKeys) {
   for (const char* typed : {"", "abc", "12abc", "7 ", "1.5", "1,5", "-", "99999999999"}) {
-    Window->CheckBox_Monat->setChecked(true);
+    CheckQuietly(Window->CheckBox_Monat);
     const int draws = Window->DrawRequests();
     const double before = JD_UT;
     Enter(Month, typed);
@@ -97,7 +97,7 @@ TEST_F(DateTimeEntry, RejectedTextsAndOtherKeys) {
   }
   EXPECT_TRUE(ErrorBoxes.empty());
   // Any other key is the field's own editing: not even the series boxes.
-  Window->CheckBox_Monat->setChecked(true);
+  CheckQuietly(Window->CheckBox_Monat);
   const int draws = Window->DrawRequests();
   Field(Month)->setText("0");
   QTest::keyClick(Field(Month), Qt::Key_5);
@@ -129,7 +129,7 @@ TEST_F(DateTimeEntry, OnlyTheFieldEnteredIsApplied) {
   Enter(Second, "04");
   EXPECT_EQ(Sekunde, 4.0);
   // A series on: Enter leaves it (its click handler runs once), then applies.
-  Window->CheckBox_Jahr->setChecked(true);
+  CheckQuietly(Window->CheckBox_Jahr);
   QSignalSpy clicks(Window->CheckBox_Jahr, &QCheckBox::toggled);
   draws = Window->DrawRequests();
   Enter(Day, "2");

@@ -52,7 +52,7 @@ TEST_F(PlaceInput, EnterStoresClampsShowsAndDrawsTwice) {
   };
   for (const Case& c : Cases) {
     TFieldEdit* field = c.Latitude ? Window->Edit_nLat : Window->Edit_eLon;
-    Window->CheckBox_Monat->setChecked(true);
+    CheckQuietly(Window->CheckBox_Monat);
     const int draws = Window->DrawRequests();
     Enter(field, c.Typed);
     EXPECT_EQ(c.Latitude ? nLat : eLon, c.Stored) << c.Name;
@@ -66,7 +66,7 @@ TEST_F(PlaceInput, EnterStoresClampsShowsAndDrawsTwice) {
 TEST_F(PlaceInput, RejectedTextsOtherKeysAndTheOverflow) {
   Enter(Window->Edit_nLat, "47.5");
   for (const char* typed : {"47,5", "47.5 ", "", "-", "1e", "abc", "nan"}) {
-    Window->CheckBox_Jahr->setChecked(true);
+    CheckQuietly(Window->CheckBox_Jahr);
     const int draws = Window->DrawRequests();
     Enter(Window->Edit_nLat, typed);
     EXPECT_EQ(nLat, 47.5) << typed;
@@ -76,7 +76,7 @@ TEST_F(PlaceInput, RejectedTextsOtherKeysAndTheOverflow) {
   }
   EXPECT_TRUE(ErrorBoxes.empty()) << "no message";
   // Another key is the field's own editing.
-  Window->CheckBox_Jahr->setChecked(true);
+  CheckQuietly(Window->CheckBox_Jahr);
   Window->Edit_nLat->setText("4");
   QTest::keyClick(Window->Edit_nLat, Qt::Key_8);
   EXPECT_EQ(Window->Edit_nLat->text(), "48");
@@ -117,7 +117,7 @@ TEST_F(PlaceInput, FieldsWrittenBackApplyAgainInACommaLocale) {
 
 TEST_F(PlaceInput, StepButtonsHalfADegreeWithinTheBounds) {
   Enter(Window->Edit_nLat, "47.5");
-  Window->CheckBox_Monat->setChecked(true);
+  CheckQuietly(Window->CheckBox_Monat);
   int draws = Window->DrawRequests();
   QElapsedTimer clock;
   clock.start();

@@ -400,7 +400,7 @@ TEST_F(twilightSeriesMode, ListLinesInACommaLocale) {
   Start();
   TForm_Main& f = *Window;
   ASSERT_EQ(TForm_Main::DecimalSeparator(), ",");
-  EXPECT_EQ(f.Edit_nLat->text(), "47,50");
+  EXPECT_EQ(f.Edit_nLat->text(), "47.50") << "the place fields keep the point in every locale";
   Click(f.RadioButton_SAufga);
   Click(f.CheckBox_Quartal);
   QStringList lines = MemoLines();

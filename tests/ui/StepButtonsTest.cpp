@@ -145,7 +145,7 @@ TEST_F(StepButtons, SiderealDayKeepsTheStarsAndTheHundredths) {
 }
 
 TEST_F(StepButtons, APressLeavesTheSeriesOnceAndAReleaseAloneOnlyClearsTheFlag) {
-  Window->CheckBox_Quartal->setChecked(true);
+  CheckQuietly(Window->CheckBox_Quartal);
   QSignalSpy clicks(Window->CheckBox_Quartal, &QCheckBox::toggled);
   Click(Window->BitBtn_Minute_Plus);
   EXPECT_FALSE(Window->CheckBox_Quartal->isChecked());

@@ -23,7 +23,7 @@ class TimeShortcuts : public WindowTest {
 
 TEST_F(TimeShortcuts, NowTakesTheClockInTheWindowsZoneAndDrawsTwice) {
   SetMoment(16, true, {"2020", "02", "29", "12", "00", "00"});
-  Window->CheckBox_Jahr->setChecked(true);
+  CheckQuietly(Window->CheckBox_Jahr);
   const int draws = Draws();
   QTest::mouseClick(Window->Button_Jetzt, Qt::LeftButton);
   EXPECT_EQ(LocalFields(), "2019 06 01 00 30 00") << "the milliseconds dropped";
@@ -68,7 +68,7 @@ TEST_F(TimeShortcuts, SeriesBoxesLeftByMidnightAndNoon) {
   };
   for (const Case& c : Cases) {
     QCheckBox* box = (*Window).*c.Checked;
-    box->setChecked(true);
+    CheckQuietly(box);
     QSignalSpy clicks(box, &QCheckBox::toggled);
     QTest::mouseClick((*Window).*c.Button, Qt::LeftButton);
     EXPECT_EQ(box->isChecked(), c.StaysChecked) << c.Name;
@@ -79,7 +79,7 @@ TEST_F(TimeShortcuts, SeriesBoxesLeftByMidnightAndNoon) {
 
 TEST_F(TimeShortcuts, MidnightWithTheHourFieldEmptied) {
   SetMoment(15, false, {"2019", "06", "01", "18", "07", "09"});
-  Window->CheckBox_Monat->setChecked(true);
+  CheckQuietly(Window->CheckBox_Monat);
   const int draws = Draws();
   const double before = JD_UT;
   Window->RichEdit_Stunde->setText("");
@@ -102,7 +102,7 @@ TEST_F(TimeShortcuts, ZoneChangeKeepsTheLocalTime) {
   SetMoment(15, false, {"2019", "06", "01", "18", "00", "00"});
   const int nepal = ZoneLine("UTC+05:45");
   ASSERT_GT(nepal, 15);
-  Window->CheckBox_Quartal->setChecked(true);
+  CheckQuietly(Window->CheckBox_Quartal);
   const double before = JD_UT;
   const int draws = Draws();
   // The line before by code (no handler), then the user steps to it.

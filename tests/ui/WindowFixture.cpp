@@ -130,3 +130,8 @@ void WindowTest::SetMoment(int Zone, bool DST, const std::array<const char*, 6>&
 }
 
 int WindowTest::ZoneLine(const char* Name) const { return Window->ComboBox_TZone->findText(QString::fromUtf8(Name)); }
+
+void WindowTest::CheckQuietly(QCheckBox* Box) {
+  const QSignalBlocker quiet(Box);
+  Box->setChecked(true);
+}

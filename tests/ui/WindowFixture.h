@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QCheckBox>
 #include <QTemporaryDir>
 #include <array>
 #include <memory>
@@ -46,6 +47,9 @@ class WindowTest : public ::testing::Test {
   // The moment of the fields typed in zone line Zone with daylight saving
   // DST, applied as the time inputs do (through Read_DateTimeInput).
   void SetMoment(int Zone, bool DST, const std::array<const char*, 6>& Texts);
+  // A series box checked without its click handler running (no series is
+  // computed): the state a series leaves, for the inputs that leave it.
+  static void CheckQuietly(QCheckBox* Box);
   // The zone list's line with the text Name.
   int ZoneLine(const char* Name) const;
   std::string WorkPath(const std::string& Name) const { return Work.filePath(QString::fromStdString(Name)).toStdString(); }
