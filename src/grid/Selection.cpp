@@ -79,9 +79,3 @@ void TTextGrid::HideEditorAndCaret() {
   CaretShown = false;
   InplaceEditor_->HideEdit();
 }
-
-void TTextInplace::HideEdit() {
-  TTextGridHost& host = OwnerGrid_.Host();
-  if (host.EditorVisible()) host.HideEditor();
-  OwnerGrid_.EditorActive_ = false;
-}

@@ -7,7 +7,9 @@
 // CellGeometry.cpp (geometry and the visible-column walkers), GridLayout.cpp,
 // GridScroll.cpp, CellStore.cpp, GridRows.cpp (row insertion and deletion),
 // Selection.cpp (selection, focus and caret), GridPaintFixed.cpp (text and
-// fixed boxes), GridPaint.cpp.
+// fixed boxes), GridPaint.cpp, GridKeys.cpp (keyboard), GridMouse.cpp (hit
+// test, press, move, release), GridDrags.cpp (column sizing, fill drag),
+// GridClipboard.cpp, TextInplace.cpp (the in-place editor).
 //
 // Rectangles are client pixels (right and bottom outside) unless named index
 // rectangles (inclusive column and row indices). Unscrolled cell coordinates
@@ -142,6 +144,13 @@ class TTextGrid : public TGridObject {
   TOnRowEvent OnInsertRow;
   TOnRowEvent OnDeleteRow;
   TOnCellAssignment OnCellAssignment;
+  // The control's own input events, fired after the grid's handling (see
+  // KeyDown, KeyPress, MouseDown, MouseMove, MouseUp).
+  TOnKeyEvent OnKeyDown;
+  TOnKeyPressEvent OnKeyPress;
+  TOnMouseEvent OnMouseDown;
+  TOnMouseMoveEvent OnMouseMove;
+  TOnMouseEvent OnMouseUp;
 
   // --- State (written by the grid's own operations) ------------------------------
   std::int32_t FitSkipColumn() const { return FitSkipColumn_; }
@@ -332,6 +341,66 @@ class TTextGrid : public TGridObject {
   // Shows the caret where the host last placed it, unless it is shown.
   void ShowTypingCaret();
 
+  // --- Keyboard (GridKeys.cpp) ---------------------------------------------------------
+  // A key went down while the grid has the focus: Key a virtual-key code,
+  // Shift the modifiers held (Ctrl picks the Ctrl table, else Shift the Shift
+  // table; Alt is not looked at). Moves the current cell, extends the
+  // selection, assigns or fills on Enter, inserts, deletes or clears rows and
+  // cells, copies, cuts and pastes; then OnKeyDown. Nothing at all, not even
+  // OnKeyDown, while the grid is disabled or has no column or no row.
+  void KeyDown(TVirtualKey& Key, TShiftState Shift);
+  // A character typed while the grid has the focus (code 8 Backspace, or 32 to
+  // 255 as Latin-1; control characters do nothing): OnKeyPress first, then
+  // type-over into the current cell unless ReadOnly. Cell texts are UTF-8, so
+  // a character above 127 is stored as its two UTF-8 bytes.
+  void KeyPress(char& Key);
+  // The keys the grid takes from the window's focus navigation: the arrows.
+  // Tab, Enter and Escape keep the window's handling.
+  static bool WantsSpecialKey(TVirtualKey Key);
+
+  // --- Mouse (GridMouse.cpp, GridDrags.cpp) --------------------------------------------
+  // The zone of client point (X, Y): 0 none, 1 corner, 2 gutter, 3 header,
+  // 4 cell, 5 column border, 6 fill handle. A point on a column border sets
+  // SizingCol to that column.
+  std::int32_t HitTest(std::int32_t X, std::int32_t Y);
+  // The cursor id shown over zone Zone (0 .. 6).
+  static std::int16_t ZoneCursor(std::int32_t Zone);
+  // A press of any button at client (X, Y). Acts on the current Cursor (the
+  // state of the mouse handling): sizing, fill drag, select all, a row, a
+  // column or a cell (a press on the current cell opens the editor); then
+  // captures the mouse, takes the focus and fires OnMouseDown. A disabled
+  // grid only fires OnMouseDown.
+  void MouseDown(TMouseButton Button, TShiftState Shift, std::int32_t X, std::int32_t Y);
+  // A move to (X, Y); Shift holds the buttons held. Without the left button
+  // the Cursor follows the zone; with it the drag that Cursor names takes a
+  // step. OnMouseMove last.
+  void MouseMove(TShiftState Shift, std::int32_t X, std::int32_t Y);
+  // A release of any button: drops a fill drag, sets the Cursor from the
+  // zone, releases the capture, DragStartIndex -1, OnMouseUp. An error of a
+  // drop still releases the capture and resets DragStartIndex.
+  void MouseUp(TMouseButton Button, TShiftState Shift, std::int32_t X, std::int32_t Y);
+  // The text a fill drop writes into list position Pos (of the visible
+  // columns of SelArea) and row Row: the source block repeated from its own
+  // place. Only meaningful during a drop.
+  std::string FillSourceText(std::int32_t Pos, std::int32_t Row) const;
+
+  // --- Clipboard (GridClipboard.cpp) ---------------------------------------------------
+  // The selected block as grid text: one line per row, each ended by CR LF,
+  // the visible columns' texts separated by TAB.
+  std::string SelectionText() const;
+  // SelectionText onto the clipboard; the grid does not change.
+  void CopySelection();
+  // SelectionText onto the clipboard; only when that write succeeded, every
+  // visible cell of the block is cleared as a user edit (painting locked,
+  // the cells repainted once).
+  void CutSelection();
+  // The clipboard's grid text into the cells as user edits: spread from the
+  // current cell when one cell is selected, tiled over the block otherwise.
+  // No text on the clipboard: nothing. The text ends at its first NUL.
+  void PasteText();
+  // The same with a given text instead of the clipboard's.
+  void PasteGridText(std::string_view Text);
+
   // --- Rows ----------------------------------------------------------------------------
   // An empty row at index Row (0 .. RowCount - 1), the texts and tags from
   // Row on one row down in every column; RowCount + 1. Another index changes
@@ -377,6 +446,7 @@ class TTextGrid : public TGridObject {
   friend struct TTextGridTestAccess;
   friend class TTextColumn;  // writes FitSkipColumn when a column's Visible changes
   friend class TTextInplace;  // clears EditorActive when it hides
+  friend class TBulkWrite;    // locks painting around a bulk write
 
   // Client offset of unscrolled cell coordinates.
   std::int32_t DX() const;
@@ -391,6 +461,21 @@ class TTextGrid : public TGridObject {
   // The fit of the visible, resizable columns to the width W.
   void FitColumns(std::int32_t W);
   void ClampCurrentCell();
+  // Keyboard pieces (GridKeys.cpp).
+  void KeyDownCtrl(TVirtualKey Key);
+  void KeyDownShift(TVirtualKey Key);
+  void KeyDownPlain(TVirtualKey Key);
+  void EnterKey();
+  void StepThroughBlock(bool Forwards);
+  void ClearSelectedBlock();
+  void WriteTypedText();
+  // Mouse pieces (GridMouse.cpp, GridDrags.cpp).
+  void SelectingPress(TMouseButton Button, TShiftState Shift, std::int32_t X, std::int32_t Y);
+  void SizingStep(std::int32_t X);
+  void FillStep(std::int32_t X, std::int32_t Y);
+  void FillDrop();
+  // The visible columns of Left .. Right, ascending.
+  std::vector<std::int32_t> VisibleColumnsIn(std::int32_t Left, std::int32_t Right) const;
   void ScrollBy(std::int32_t& Offset, std::int32_t Code, std::int32_t Pos);
 
   TTextGridHost& Host_;
@@ -449,6 +534,10 @@ class TTextGrid : public TGridObject {
   std::int32_t SizingCol_ = -1;
   std::int32_t SizingColLeft_ = -1;
   std::int32_t DragStartIndex_ = 0;
+  // The pattern of the fill drop under way: the source's visible columns and
+  // the list position of its first one in the target.
+  std::vector<std::int32_t> FillColumns_;
+  std::int32_t FillSourcePos_ = 0;
   TTextGrid* LinkedGrid_ = nullptr;
   std::vector<TTextGrid*> LinkedFrom_;  // grids whose LinkedGrid is this one
   std::vector<std::unique_ptr<TMergedCell>> MergedCells_;

@@ -34,6 +34,26 @@ inline constexpr TShiftState ssLeft = 0x08;
 inline constexpr TShiftState ssRight = 0x10;
 inline constexpr TShiftState ssMiddle = 0x20;
 
+// Virtual-key codes of the keys the grid and its editor act on (the letters
+// and digits are their upper-case ASCII codes, 'C' = 67).
+using TVirtualKey = std::uint16_t;
+inline constexpr TVirtualKey VK_BACK = 8;
+inline constexpr TVirtualKey VK_TAB = 9;
+inline constexpr TVirtualKey VK_RETURN = 13;
+inline constexpr TVirtualKey VK_ESCAPE = 27;
+inline constexpr TVirtualKey VK_SPACE = 32;
+inline constexpr TVirtualKey VK_PRIOR = 33;  // Page Up
+inline constexpr TVirtualKey VK_NEXT = 34;   // Page Down
+inline constexpr TVirtualKey VK_END = 35;
+inline constexpr TVirtualKey VK_HOME = 36;
+inline constexpr TVirtualKey VK_LEFT = 37;
+inline constexpr TVirtualKey VK_UP = 38;
+inline constexpr TVirtualKey VK_RIGHT = 39;
+inline constexpr TVirtualKey VK_DOWN = 40;
+inline constexpr TVirtualKey VK_INSERT = 45;
+inline constexpr TVirtualKey VK_DELETE = 46;
+inline constexpr TVirtualKey VK_F1 = 112;  // F1 .. F24 are 112 .. 135
+
 // The sender of an event: the grid, or (for OnFilterChar from the editor)
 // the grid's in-place editor.
 class TGridObject {
@@ -126,3 +146,13 @@ using TOnRowEvent = std::function<void(TTextGrid& Sender, std::int32_t ARow)>;
 // Enter on (Col, Row) with its text in Str; a changed Str is stored as a user edit.
 using TOnCellAssignment =
     std::function<void(TTextGrid& Sender, std::int32_t Col, std::int32_t Row, std::string& Str)>;
+// A key went down in the grid (after the grid acted on it); Key may be changed
+// but the grid has already acted.
+using TOnKeyEvent = std::function<void(TTextGrid& Sender, TVirtualKey& Key, TShiftState Shift)>;
+// A character typed in the grid, before the grid takes it; 0 cancels it.
+using TOnKeyPressEvent = std::function<void(TTextGrid& Sender, char& Key)>;
+// A mouse press or release at client point (X, Y), after the grid acted on it.
+using TOnMouseEvent = std::function<void(TTextGrid& Sender, TMouseButton Button, TShiftState Shift, std::int32_t X,
+                                         std::int32_t Y)>;
+// The mouse moved to client point (X, Y); Shift holds the buttons held.
+using TOnMouseMoveEvent = std::function<void(TTextGrid& Sender, TShiftState Shift, std::int32_t X, std::int32_t Y)>;

@@ -37,6 +37,26 @@ struct TFakeGridHost : TTextGridHost {
   std::vector<std::string> CaretCalls;
   bool EditorShown = false;
   int EditorHides = 0;
+  // The in-place edit field as the grid last showed it.
+  struct TEditor {
+    tv::TRect Bounds;
+    std::string Text;
+    tv::TFont Font;
+    tv::TColor Color = tv::clWindow;
+    THorzAlign Alignment = haLeft;
+  } Editor;
+  int EditorShows = 0;
+  // Mouse capture, cursor and clipboard. The clipboard holds Clipboard when
+  // HasClipboardText; a write fails while ClipboardWritable is false.
+  int Captures = 0;
+  int CaptureReleases = 0;
+  bool Captured = false;
+  std::int16_t CursorShown = crDefault;
+  std::string Clipboard;
+  bool HasClipboardText = false;
+  bool ClipboardWritable = true;
+  int ClipboardWrites = 0;
+  int FocusRequests = 0;
   tv::TColor ControlColor = tv::clWindow;
   // Runs inside every scroll-bar update (to look at the grid's state then).
   std::function<void()> OnScrollInfo;
@@ -90,15 +110,37 @@ struct TFakeGridHost : TTextGridHost {
   void SetCaretPos(std::int32_t X, std::int32_t Y) override {
     CaretCalls.push_back("pos " + std::to_string(X) + "," + std::to_string(Y));
   }
-  void SetCapture() override {}
-  void ReleaseCapture() override {}
-  void SetCursor(std::int16_t) override {}
+  void SetCapture() override {
+    ++Captures;
+    Captured = true;
+  }
+  void ReleaseCapture() override {
+    ++CaptureReleases;
+    Captured = false;
+  }
+  void SetCursor(std::int16_t Id) override { CursorShown = Id; }
   bool Focused() const override { return HasFocus; }
-  void SetFocus() override { HasFocus = true; }
-  bool SetClipboardText(const std::string&) override { return false; }
-  bool GetClipboardText(std::string&) override { return false; }
-  void ShowEditor(const tv::TRect&, const std::string&, const tv::TFont&, tv::TColor, THorzAlign) override {
+  void SetFocus() override {
+    ++FocusRequests;
+    HasFocus = true;
+  }
+  bool SetClipboardText(const std::string& Text) override {
+    ++ClipboardWrites;
+    if (!ClipboardWritable) return false;
+    Clipboard = Text;
+    HasClipboardText = true;
+    return true;
+  }
+  bool GetClipboardText(std::string& Text) override {
+    if (!HasClipboardText) return false;
+    Text = Clipboard;
+    return true;
+  }
+  void ShowEditor(const tv::TRect& Bounds, const std::string& Text, const tv::TFont& Font, tv::TColor Color,
+                  THorzAlign Alignment) override {
     EditorShown = true;
+    ++EditorShows;
+    Editor = {Bounds, Text, Font, Color, Alignment};
   }
   void HideEditor() override {
     EditorShown = false;
@@ -132,6 +174,8 @@ struct TTextGridTestAccess {
   }
   static void SetTypedText(TTextGrid& G, const std::string& Text) { G.TypedText_ = Text; }
   static void SetEditorActive(TTextGrid& G, bool Active) { G.EditorActive_ = Active; }
+  static void SetFillHandleRect(TTextGrid& G, const tv::TRect& R) { G.FillHandleRect_ = R; }
+  static void SetCursorState(TTextGrid& G, std::int16_t Id) { G.Cursor_ = Id; }
 };
 
 // A grid in a fake window of W x H pixels, created (bars hidden, laid out).

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "grid/qt/GridCursors.h"
 #include "platform/qt/QtCanvas.h"
 
 namespace {
@@ -110,22 +111,33 @@ class TTextGridWidget::THost : public TTextGridHost {
     if (W_.CaretShown_) W_.RestartBlink();
   }
 
-  // A press already captures the mouse for the widget until the release.
-  void SetCapture() override {}
-  void ReleaseCapture() override {}
+  // A press captures the mouse for the widget anyway until its release; the
+  // grab keeps it also while other buttons are pressed and released.
+  void SetCapture() override {
+    W_.Captured_ = true;
+    if (W_.isVisible()) W_.grabMouse();
+  }
+  void ReleaseCapture() override {
+    W_.Captured_ = false;
+    if (QWidget::mouseGrabber() == &W_) W_.releaseMouse();
+  }
 
   void SetCursor(std::int16_t Id) override {
-    W_.setCursor(Id == crHSplit ? Qt::SplitHCursor : Qt::ArrowCursor);
+    if (Id == W_.CursorId_) return;
+    W_.CursorId_ = Id;
+    W_.setCursor(GridCursor(Id));
   }
 
   bool Focused() const override { return W_.hasFocus(); }
   void SetFocus() override { W_.setFocus(Qt::OtherFocusReason); }
 
+  // The write counts as done when the clipboard gives the text back.
   bool SetClipboardText(const std::string& Text) override {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr) return false;
-    clipboard->setText(QString::fromStdString(Text));
-    return true;
+    const QString text = QString::fromStdString(Text);
+    clipboard->setText(text);
+    return clipboard->text() == text;
   }
 
   bool GetClipboardText(std::string& Text) override {
@@ -152,7 +164,12 @@ class TTextGridWidget::THost : public TTextGridHost {
     editor->setGeometry(ToQRect(Bounds).translated(W_.ClientGeometry().topLeft()));
     editor->show();
   }
-  void HideEditor() override { W_.Editor_->hide(); }
+  // A focused edit field gives the focus to its grid before it hides, so
+  // that it does not pass on to the next control of the window.
+  void HideEditor() override {
+    if (W_.Editor_->hasFocus()) W_.setFocus(Qt::OtherFocusReason);
+    W_.Editor_->hide();
+  }
   bool EditorVisible() const override { return !W_.Editor_->isHidden(); }
   void FocusEditor() override { W_.Editor_->setFocus(Qt::OtherFocusReason); }
 
@@ -183,6 +200,10 @@ TTextGridWidget::TTextGridWidget(QWidget* Parent) : QWidget(Parent) {
   Editor_->setFrame(false);
   Editor_->setGeometry(-200, -200, Editor_->width(), Editor_->height());
   Editor_->hide();
+  Editor_->installEventFilter(this);
+  connect(Editor_, &QLineEdit::textChanged, this,
+          [this](const QString& Text) { Guarded([&] { Grid_->InplaceEditor().Change(Text.toStdString()); }); });
+  setMouseTracking(true);
 
   // Half a blink period on, half off; no blinking when the platform has none.
   BlinkTimer_.setInterval(std::max(QApplication::cursorFlashTime() / 2, 1));
@@ -345,11 +366,13 @@ void TTextGridWidget::wheelEvent(QWheelEvent* Event) {
 }
 
 // The wheel over a scroll bar scrolls the grid, as over the client area.
+// The editor's keys reach the grid's editor before the edit field.
 bool TTextGridWidget::eventFilter(QObject* Watched, QEvent* Event) {
   if (Event->type() == QEvent::Wheel && (Watched == Bars_[0] || Watched == Bars_[1])) {
     wheelEvent(static_cast<QWheelEvent*>(Event));
     return true;
   }
+  if (Event->type() == QEvent::KeyPress && Watched == Editor_) return EditorKey(static_cast<QKeyEvent*>(Event));
   return QWidget::eventFilter(Watched, Event);
 }
 

@@ -7,6 +7,16 @@
 // clipboard services the grid asks for. Qt has no caret: the widget draws
 // the grid's as an inverted bar over the buffer and blinks it.
 //
+// Input (TextGridWidgetInput.cpp): a key becomes the grid's KeyDown with its
+// virtual-key code and then, for each character it types (without Alt),
+// KeyPress; the arrows and plain characters are kept from shortcuts, Tab
+// still moves the focus. Presses (double clicks too), moves (tracked also
+// without a button) and releases go to the grid's mouse handlers in client
+// pixels; the grid's capture grabs the mouse. The in-place editor is a
+// borderless QLineEdit child whose changes, keys and characters go to the
+// grid's TTextInplace. An error that a grid handler raises inside an input
+// event ends that event's handling and goes to OnInputError.
+//
 // The body table of the main window, for instance:
 //   auto* grid = new TTextGridWidget(parent);
 //   grid->setGeometry(3, 539, 310, 380);
@@ -34,7 +44,9 @@
 #include "grid/TextGrid.h"
 #include "platform/qt/Bitmap.h"
 
+class QKeyEvent;
 class QLineEdit;
+class QMouseEvent;
 class QScrollBar;
 
 enum TBorderStyle : std::uint8_t { bsNone, bsSingle };
@@ -77,6 +89,13 @@ class TTextGridWidget : public QWidget {
   // the pass ends there, as the grid's paint pass catches nothing. Unset:
   // the error's text goes to Qt's warning output.
   std::function<void(const std::exception&)> OnPaintError;
+  // Called with an error that the grid raised while it handled a key, a
+  // mouse event or a change in the editor (a cell event's handler, say).
+  // Unset: the error's text goes to Qt's warning output.
+  std::function<void(const std::exception&)> OnInputError;
+
+  // The grid holds the mouse capture (between a press and its release).
+  bool MouseCaptured() const { return Captured_; }
 
   // Width of a scroll bar, pixels.
   static constexpr int ScrollBarExtent = 17;
@@ -89,6 +108,12 @@ class TTextGridWidget : public QWidget {
   void focusOutEvent(QFocusEvent* Event) override;
   void changeEvent(QEvent* Event) override;
   bool eventFilter(QObject* Watched, QEvent* Event) override;
+  bool event(QEvent* Event) override;
+  void keyPressEvent(QKeyEvent* Event) override;
+  void mousePressEvent(QMouseEvent* Event) override;
+  void mouseDoubleClickEvent(QMouseEvent* Event) override;
+  void mouseMoveEvent(QMouseEvent* Event) override;
+  void mouseReleaseEvent(QMouseEvent* Event) override;
 
  private:
   class THost;
@@ -109,6 +134,14 @@ class TTextGridWidget : public QWidget {
   void UpdateCaret();
   // A newly placed or shown caret starts in its visible half.
   void RestartBlink();
+  // Runs Action, a call into the grid from an input event; an error it
+  // raises goes to OnInputError.
+  template <class F>
+  void Guarded(F&& Action);
+  void ReportInputError(const std::exception& Error);
+  // The editor's key events: true when the editor must not see the event.
+  bool EditorKey(QKeyEvent* Event);
+  void MousePress(QMouseEvent* Event);
 
   std::unique_ptr<THost> Host_;
   std::unique_ptr<TTextGrid> Grid_;
@@ -127,7 +160,18 @@ class TTextGridWidget : public QWidget {
   bool CaretBlinkOn_ = true;
   QRect Caret_;  // client pixels
   QTimer BlinkTimer_;
+  bool Captured_ = false;
+  std::int16_t CursorId_ = crDefault;  // the cursor shown
 };
+
+template <class F>
+void TTextGridWidget::Guarded(F&& Action) {
+  try {
+    Action();
+  } catch (const std::exception& error) {
+    ReportInputError(error);
+  }
+}
 
 // Creates the process's QApplication when there is none yet (widget tests,
 // benchmarks and tools); no other kind of application may exist before.

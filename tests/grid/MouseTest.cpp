@@ -1,0 +1,334 @@
+// The mouse: the seven hit-test zones with their cursors, the presses that
+// select all, a row, a column or a cell (and open the editor), the drags of
+// the selection, the release, and presses on a cursor left from an earlier
+// hover.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "FakeGridHost.h"
+
+namespace {
+
+using TCells = std::vector<std::pair<int, int>>;
+using TStrings = std::vector<std::string>;
+
+// Client 300 x 300, gutter 20, header 18, four columns of 60 (right edge at
+// x 260), ten rows (bottom at y 198). The centre of cell (c, r) is at client
+// (50 + 60c, 27 + 18r); the right border of column c at x 80 + 60c.
+int X(int Col) { return 50 + 60 * Col; }
+int Y(int Row) { return 27 + 18 * Row; }
+
+void SetUpGrid(TTextGrid& G) {
+  G.SetColCount(4);
+  for (int c = 0; c < 4; ++c) G.Columns()[c].SetWidth(60);
+  G.SetRowCount(10);
+}
+
+struct MouseTest : ::testing::Test {
+  TGridFixture F{300, 300};
+  TTextGrid& G = F.Grid;
+  TFakeGridHost& H = F.Host;
+  TStrings Log;
+  void SetUp() override {
+    TTextGrid::CaretShown = false;
+    SetUpGrid(G);
+    G.OnColRowChanged = [this](TTextGrid&, int Col, int Row) {
+      Log.push_back("cell " + std::to_string(Col) + "," + std::to_string(Row));
+    };
+    G.OnHeaderClick = [this](TTextGrid&, int Col, TMouseButton Button, TShiftState Shift) {
+      Log.push_back("header " + std::to_string(Col) + " " + std::to_string(Button) + " " + std::to_string(Shift));
+    };
+    G.OnGutterClick = [this](TTextGrid&, int Row, TMouseButton Button, TShiftState Shift) {
+      Log.push_back("gutter " + std::to_string(Row) + " " + std::to_string(Button) + " " + std::to_string(Shift));
+    };
+    G.OnMouseDown = [this](TTextGrid&, TMouseButton, TShiftState, int, int) { Log.push_back("down"); };
+    G.OnMouseUp = [this](TTextGrid&, TMouseButton, TShiftState, int, int) { Log.push_back("up"); };
+    H.ClearLogs();
+  }
+  void Hover(int Px, int Py) { G.MouseMove(0, Px, Py); }
+  void Press(int Px, int Py, TMouseButton Button = mbLeft, TShiftState Shift = ssLeft) {
+    Hover(Px, Py);
+    G.MouseDown(Button, Shift, Px, Py);
+  }
+  void Drag(int Px, int Py) { G.MouseMove(ssLeft, Px, Py); }
+  void Release(int Px, int Py, TMouseButton Button = mbLeft) { G.MouseUp(Button, 0, Px, Py); }
+  void Click(int Px, int Py) {
+    Press(Px, Py);
+    Release(Px, Py);
+  }
+};
+
+TEST(MouseZones, SevenZonesAndTheirCursors) {
+  struct Row {
+    const char* Name;
+    std::function<void(TTextGrid&)> Setup;
+    int Px, Py;
+    int Zone;
+    std::int16_t Cursor;
+    int SizingCol;  // -1: not set
+  };
+  const auto none = [](TTextGrid&) {};
+  const Row rows[] = {
+      {"corner", none, 5, 5, 1, crGridLeftTop, -1},
+      {"gutter", none, 5, Y(3), 2, crGridRight, -1},
+      {"gutter below the last row", none, 5, 250, 0, crDefault, -1},
+      {"header", none, X(1), 5, 3, crGridDown, -1},
+      {"header right of the last column", none, 280, 5, 0, crDefault, -1},
+      {"cell", none, X(2), Y(4), 4, crGridPlus, -1},
+      {"below the last row", none, X(2), 250, 0, crDefault, -1},
+      {"line x = GutterExtent", none, 20, Y(3), 0, crDefault, -1},
+      {"line y = HeaderExtent", none, X(1), 18, 0, crDefault, -1},
+      {"border in a cell", none, 80, Y(3), 5, crHSplit, 0},
+      {"border one pixel left, in the header", none, 79, 5, 5, crHSplit, 0},
+      {"border one pixel right", none, 81, Y(3), 5, crHSplit, 0},
+      {"two pixels right of a border", none, 82, Y(3), 4, crGridPlus, -1},
+      {"last column's border below the rows", none, 260, 250, 5, crHSplit, 3},
+      {"a fixed column shows no border", [](TTextGrid& G) { G.Columns()[1].SetCanResize(false); }, 140, Y(3), 4,
+       crGridPlus, 1},
+      {"a fixed column hides a later border in its pixels",
+       [](TTextGrid& G) {
+         G.Columns()[0].SetCanResize(false);
+         G.Columns()[1].SetWidth(2);
+       },
+       81, Y(3), 4, crGridPlus, 0},
+      {"no border with AutoColWidth", [](TTextGrid& G) { G.SetAutoColWidth(true); }, 80, Y(3), 4, crGridPlus, -1},
+      {"no gutter: no corner", [](TTextGrid& G) { G.SetGutterKind(gkNone); }, 5, 5, 3, crGridDown, -1},
+      // The handle of the selected cell (0, 0): client (77, 33) .. (83, 39).
+      {"fill handle", [](TTextGrid& G) { G.Paint(); }, 78, 35, 6, crGridCross, -1},
+      {"the fill handle wins over a border", [](TTextGrid& G) { G.Paint(); }, 80, 35, 6, crGridCross, 0},
+  };
+  for (const Row& r : rows) {
+    auto f = std::make_unique<TGridFixture>(300, 300);
+    SetUpGrid(f->Grid);
+    r.Setup(f->Grid);
+    EXPECT_EQ(f->Grid.HitTest(r.Px, r.Py), r.Zone) << r.Name;
+    EXPECT_EQ(f->Grid.SizingCol(), r.SizingCol) << r.Name;
+    f->Grid.MouseMove(0, r.Px, r.Py);
+    EXPECT_EQ(f->Grid.Cursor(), r.Cursor) << r.Name;
+    EXPECT_EQ(f->Host.CursorShown, r.Cursor) << r.Name;
+  }
+}
+
+TEST_F(MouseTest, CornerPressSelectsAll) {
+  TTextGridTestAccess::SetCurrent(G, 2, 5);
+  Press(5, 5);
+  EXPECT_EQ(G.CurCol(), 0);
+  EXPECT_EQ(G.CurRow(), 0);
+  EXPECT_EQ(G.MarkCol(), 3);
+  EXPECT_EQ(G.MarkRow(), 9);
+  EXPECT_EQ(G.SelArea(), (tv::TRect{0, 0, 3, 9}));
+  EXPECT_EQ(Log, (TStrings{"cell 0,0", "down"}));
+  EXPECT_TRUE(H.Captured);
+  EXPECT_TRUE(H.HasFocus);
+  Release(5, 5);
+  EXPECT_FALSE(H.Captured);
+  EXPECT_EQ(G.DragStartIndex(), -1);
+  EXPECT_EQ(G.Cursor(), crGridLeftTop);
+}
+
+TEST_F(MouseTest, GutterPressSelectsTheRowWithTheHandleAtItsLeft) {
+  Press(5, Y(7), mbLeft, ssLeft | ssCtrl);
+  EXPECT_EQ(G.CurCol(), 0);
+  EXPECT_EQ(G.CurRow(), 7);
+  EXPECT_EQ(G.SelArea(), (tv::TRect{0, 7, 3, 7}));
+  EXPECT_EQ(G.MarkCol(), 3);
+  EXPECT_EQ(G.DragStartIndex(), 7);
+  EXPECT_EQ(Log, (TStrings{"cell 0,7", "gutter 7 0 12", "down"}));
+  // Dragging down over the gutter adds whole rows; above the rows nothing.
+  Drag(5, Y(9));
+  EXPECT_EQ(G.SelArea(), (tv::TRect{0, 7, 3, 9}));
+  Drag(5, 5);
+  EXPECT_EQ(G.SelArea(), (tv::TRect{0, 7, 3, 9}));
+  Release(5, 5);
+  G.Paint();
+  // The frame's left edge is client x 19, its bottom y 198.
+  EXPECT_EQ(G.FillHandleRect(), (tv::TRect{21, 195, 27, 201}));
+  EXPECT_EQ(G.HandleCorner(), 0);
+}
+
+TEST_F(MouseTest, HeaderPressSelectsTheColumnAndScrollsToRowZero) {
+  G.SetRowCount(100);
+  G.SetScrollY(40 * 18);
+  TTextGridTestAccess::SetCurrent(G, 0, 45);
+  Log.clear();
+  Press(X(1), 5, mbRight, ssRight | ssShift);
+  EXPECT_EQ(G.SelArea(), (tv::TRect{1, 0, 1, 99}));
+  EXPECT_EQ(G.CurCol(), 1);
+  EXPECT_EQ(G.CurRow(), 0);
+  EXPECT_EQ(G.ScrollY(), 0);
+  EXPECT_EQ(Log, (TStrings{"cell 1,0", "header 1 1 17", "down"}));
+}
+
+TEST_F(MouseTest, HeaderDragAcrossColumnsAndBack) {
+  Press(X(0), 5);
+  H.ClearLogs();
+  Drag(X(0) + 20, 5);  // within the same header: nothing
+  EXPECT_TRUE(H.NothingInvalidated());
+  for (int c = 1; c <= 3; ++c) Drag(X(c), 5);
+  EXPECT_EQ(G.SelArea(), (tv::TRect{0, 0, 3, 9}));
+  EXPECT_EQ(G.MarkCol(), 3);
+  EXPECT_EQ(G.HandleCorner(), 1);
+  Drag(X(2), 5);
+  EXPECT_EQ(G.SelArea(), (tv::TRect{0, 0, 2, 9}));
+  Drag(10, 5);  // over the gutter: ignored
+  EXPECT_EQ(G.SelArea(), (tv::TRect{0, 0, 2, 9}));
+  EXPECT_EQ(G.CurCol(), 0);
+  EXPECT_EQ(Log, (TStrings{"cell 0,0", "header 0 0 8", "down"}));
+}
+
+TEST_F(MouseTest, CellPressesSelectAndOpenTheEditor) {
+  // A 3 x 3 block with the current cell at its top-left: a press on the
+  // current cell opens the editor, the block stays.
+  TTextGridTestAccess::SetSelArea(G, {0, 0, 2, 2});
+  Click(X(0), Y(0));
+  EXPECT_TRUE(G.EditorActive());
+  EXPECT_EQ(H.EditorShows, 1);
+  EXPECT_TRUE(H.EditorShown);
+  EXPECT_EQ(G.SelArea(), (tv::TRect{0, 0, 2, 2}));
+  EXPECT_EQ(Log, (TStrings{"cell 0,0", "down", "up"}));
+  // Another cell of the block: the selection collapses onto it.
+  Log.clear();
+  Click(X(1), Y(2));
+  EXPECT_FALSE(H.EditorShown);
+  EXPECT_FALSE(G.EditorActive());
+  EXPECT_EQ(G.SelArea(), (tv::TRect{1, 2, 1, 2}));
+  EXPECT_EQ(G.MarkCol(), 1);
+  EXPECT_EQ(Log, (TStrings{"cell 1,2", "down", "up"}));
+  // Read-only column or grid: no editor, the notice still comes.
+  struct Row {
+    const char* Name;
+    bool GridReadOnly, ColumnReadOnly;
+  };
+  for (const Row& r : {Row{"grid", true, false}, Row{"column", false, true}}) {
+    G.SetReadOnly(r.GridReadOnly);
+    G.Columns()[1].SetReadOnly(r.ColumnReadOnly);
+    Log.clear();
+    Click(X(1), Y(2));
+    EXPECT_FALSE(G.EditorActive()) << r.Name;
+    EXPECT_FALSE(H.EditorShown) << r.Name;
+    EXPECT_EQ(Log, (TStrings{"cell 1,2", "down", "up"})) << r.Name;
+  }
+}
+
+TEST_F(MouseTest, RightButtonSelectsLikeTheLeftButDragsNothing) {
+  Press(X(2), Y(3), mbRight, ssRight);
+  EXPECT_EQ(G.SelArea(), (tv::TRect{2, 3, 2, 3}));
+  G.MouseMove(ssRight, X(3), Y(5));  // no left button: the cursor follows
+  EXPECT_EQ(G.SelArea(), (tv::TRect{2, 3, 2, 3}));
+  G.MouseMove(ssRight, 5, 5);
+  EXPECT_EQ(G.Cursor(), crGridLeftTop);
+  Release(5, 5, mbRight);
+  EXPECT_EQ(G.SelArea(), (tv::TRect{2, 3, 2, 3}));
+}
+
+TEST_F(MouseTest, CellDragSpansFromTheCurrentCell) {
+  Press(X(2), Y(3));
+  Log.clear();
+  Drag(X(0), Y(1));
+  EXPECT_EQ(G.SelArea(), (tv::TRect{0, 1, 2, 3}));
+  Drag(X(3), Y(6));
+  EXPECT_EQ(G.SelArea(), (tv::TRect{2, 3, 3, 6}));
+  EXPECT_EQ(G.MarkCol(), 3);
+  EXPECT_EQ(G.MarkRow(), 6);
+  EXPECT_EQ(G.CurCol(), 2);
+  EXPECT_EQ(G.CurRow(), 3);
+  EXPECT_TRUE(Log.empty());  // no notice while dragging
+  Release(X(3), Y(6));
+  EXPECT_EQ(G.SelArea(), (tv::TRect{2, 3, 3, 6}));
+  EXPECT_EQ(Log, TStrings{"up"});
+}
+
+// Each move beyond the bottom of the view selects one row further and
+// scrolls it into view, up to the last row.
+TEST_F(MouseTest, CellDragPastTheBottomScrollsWithEveryMove) {
+  G.SetRowCount(40);  // 15 rows show
+  Press(X(1), Y(10));
+  std::vector<int> marks, scrolls;
+  for (int i = 0; i < 30; ++i) {
+    Drag(X(1), 295);
+    marks.push_back(G.MarkRow());
+    scrolls.push_back(G.ScrollY());
+  }
+  EXPECT_EQ(marks[0], 15);
+  EXPECT_EQ(marks[1], 16);
+  EXPECT_EQ(marks.back(), 39);
+  EXPECT_EQ(scrolls.back(), G.ScrollYMax());
+  EXPECT_EQ(G.SelArea(), (tv::TRect{1, 10, 1, 39}));
+}
+
+TEST_F(MouseTest, DisabledGridIgnoresPressesButReleases) {
+  Hover(X(1), Y(1));
+  G.SetEnabled(false);
+  Log.clear();
+  G.MouseMove(0, X(1), Y(1));
+  EXPECT_EQ(G.Cursor(), crDefault);
+  TTextGridTestAccess::SetCursorState(G, crGridPlus);
+  G.MouseDown(mbLeft, ssLeft, X(1), Y(1));
+  EXPECT_EQ(G.SelArea(), (tv::TRect{0, 0, 0, 0}));
+  EXPECT_EQ(H.Captures, 0);
+  EXPECT_FALSE(H.HasFocus);
+  Release(5, 5);
+  EXPECT_EQ(G.Cursor(), crGridLeftTop);
+  EXPECT_EQ(H.CaptureReleases, 1);
+  EXPECT_EQ(Log, (TStrings{"down", "up"}));
+}
+
+TEST_F(MouseTest, PressOnTheHeaderLineOnlyCapturesAndFocuses) {
+  Press(X(1), 18);
+  EXPECT_EQ(G.Cursor(), crDefault);
+  EXPECT_EQ(G.SelArea(), (tv::TRect{0, 0, 0, 0}));
+  EXPECT_EQ(H.Captures, 1);
+  EXPECT_EQ(H.FocusRequests, 1);
+  EXPECT_EQ(Log, TStrings{"down"});
+}
+
+// A cursor set by an earlier hover may no longer fit: the row under it was
+// removed, or the grid lost every cell. Such a press selects nothing (it
+// would make row or column -1 current) but still captures and focuses.
+TEST_F(MouseTest, PressOnAStaleCursorSelectsNothing) {
+  struct Row {
+    const char* Name;
+    int Px, Py;
+    int Rows;  // after the hover
+  };
+  const Row rows[] = {
+      {"gutter row removed", 5, Y(9), 5},
+      {"cell of a grid without rows", X(1), Y(1), 0},
+      {"corner of a grid without rows", 5, 5, 0},
+      {"header of a grid without rows", X(1), 5, 0},
+  };
+  for (const Row& r : rows) {
+    G.SetRowCount(10);
+    TTextGridTestAccess::SetCurrent(G, 2, 2);
+    G.SetSelArea({2, 2, 2, 2});
+    Hover(r.Px, r.Py);
+    G.SetRowCount(r.Rows);
+    const tv::TRect sel = G.SelArea();
+    const int col = G.CurCol(), row = G.CurRow();
+    Log.clear();
+    H.Captures = 0;
+    G.MouseDown(mbLeft, ssLeft, r.Px, r.Py);
+    EXPECT_EQ(G.SelArea(), sel) << r.Name;
+    EXPECT_EQ(G.CurCol(), col) << r.Name;
+    EXPECT_EQ(G.CurRow(), row) << r.Name;
+    EXPECT_EQ(Log, TStrings{"down"}) << r.Name;
+    EXPECT_EQ(H.Captures, 1) << r.Name;
+    if (r.Rows == 0) {
+      Drag(X(2), Y(3));  // and no drag step reaches a cell
+      EXPECT_EQ(G.SelArea(), sel) << r.Name;
+    }
+    Release(r.Px, r.Py);
+  }
+}
+
+TEST_F(MouseTest, MoveEventComesLast) {
+  std::vector<std::int16_t> seen;
+  G.OnMouseMove = [&](TTextGrid& Sender, TShiftState, int, int) { seen.push_back(Sender.Cursor()); };
+  Hover(5, 5);
+  Hover(X(1), Y(1));
+  EXPECT_EQ(seen, (std::vector<std::int16_t>{crGridLeftTop, crGridPlus}));
+}
+
+}  // namespace
