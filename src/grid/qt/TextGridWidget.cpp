@@ -111,16 +111,12 @@ class TTextGridWidget::THost : public TTextGridHost {
     if (W_.CaretShown_) W_.RestartBlink();
   }
 
-  // A press captures the mouse for the widget anyway until its release; the
-  // grab keeps it also while other buttons are pressed and released.
-  void SetCapture() override {
-    W_.Captured_ = true;
-    if (W_.isVisible()) W_.grabMouse();
-  }
-  void ReleaseCapture() override {
-    W_.Captured_ = false;
-    if (QWidget::mouseGrabber() == &W_) W_.releaseMouse();
-  }
+  // The grid captures at a press and releases at the next release. Qt
+  // already sends a widget every move and release while a button pressed
+  // over it is held (an explicit grab would add nothing, and some
+  // platforms have none), so the capture is only noted.
+  void SetCapture() override { W_.Captured_ = true; }
+  void ReleaseCapture() override { W_.Captured_ = false; }
 
   void SetCursor(std::int16_t Id) override {
     if (Id == W_.CursorId_) return;

@@ -1,0 +1,318 @@
+// The grid's input through the real widget under the offscreen platform:
+// QTest keys and mouse events reach the grid's key tables, typing, mouse
+// zones with their cursors, drags, the column border and the fill handle;
+// copy and paste pass through QClipboard between two grids; the in-place
+// editor is a borderless QLineEdit that stores, filters and closes.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTest>
+#include <stdexcept>
+
+#include "FakeGridHost.h"
+#include "grid/qt/TextGridWidget.h"
+
+namespace {
+
+struct WidgetEnvironment : ::testing::Environment {
+  void SetUp() override { EnsureWidgetApplication(); }
+};
+const ::testing::Environment* const Environment = ::testing::AddGlobalTestEnvironment(new WidgetEnvironment);
+
+// A window with an edit field, two grids without a border (400 x 300 each,
+// gutter 20, header 18, four columns of 80, ten rows: the centre of cell
+// (c, r) is at (60 + 80c, 27 + 18r)) and a button after them.
+struct InputWidget : ::testing::Test {
+  QWidget Window;
+  QLineEdit* Before = new QLineEdit(&Window);
+  TTextGridWidget* W = new TTextGridWidget(&Window);
+  TTextGridWidget* W2 = new TTextGridWidget(&Window);
+  QPushButton* After = new QPushButton("After", &Window);
+  TTextGrid& G = W->Grid();
+  void SetUp() override {
+    Window.resize(900, 400);
+    Before->setGeometry(0, 340, 100, 24);
+    W->setGeometry(0, 0, 400, 300);
+    W2->setGeometry(450, 0, 400, 300);
+    After->setGeometry(200, 340, 100, 24);
+    for (TTextGridWidget* w : {W, W2}) {
+      w->SetBorderStyle(bsNone);
+      w->Grid().SetColCount(4);
+      w->Grid().SetRowCount(10);
+    }
+    QWidget::setTabOrder(Before, W);
+    QWidget::setTabOrder(W, W2);
+    QWidget::setTabOrder(W2, After);
+    Window.show();
+    Window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window));
+    Focus(W);
+  }
+  static void Focus(QWidget* Target) {
+    Target->setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+  }
+  static QPoint At(int Col, int Row) { return {60 + 80 * Col, 27 + 18 * Row}; }
+  // A move without a button (QTest moves the system cursor for that).
+  static void Hover(QWidget* Target, QPoint P) {
+    QMouseEvent move(QEvent::MouseMove, P, Target->mapToGlobal(P), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(Target, &move);
+  }
+  static void Click(TTextGridWidget* Target, QPoint P) {
+    Hover(Target, P);
+    QTest::mouseClick(Target, Qt::LeftButton, {}, P);
+  }
+  static void Drag(TTextGridWidget* Target, QPoint From, QPoint To) {
+    Hover(Target, From);
+    QTest::mousePress(Target, Qt::LeftButton, {}, From);
+    QTest::mouseMove(Target, To);
+    QTest::mouseRelease(Target, Qt::LeftButton, {}, To);
+  }
+  static std::string Cell(TTextGridWidget* Target, int Col, int Row) {
+    return Target->Grid().CellTextOrEmpty(Col, Row);
+  }
+};
+
+TEST_F(InputWidget, KeysMoveExtendAndType) {
+  QTest::keyClick(W, Qt::Key_Down);
+  QTest::keyClick(W, Qt::Key_Right);
+  EXPECT_EQ(G.CurCol(), 1);
+  EXPECT_EQ(G.CurRow(), 1);
+  QTest::keyClick(W, Qt::Key_Down, Qt::ShiftModifier);
+  QTest::keyClick(W, Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_EQ(G.SelArea(), (tv::TRect{1, 1, 2, 2}));
+  QTest::keyClick(W, Qt::Key_End, Qt::ControlModifier);
+  EXPECT_EQ(G.CurCol(), 3);
+  EXPECT_EQ(G.CurRow(), 9);
+  QTest::keyClick(W, Qt::Key_Home, Qt::ControlModifier);
+  EXPECT_EQ(G.SelArea(), (tv::TRect{0, 0, 0, 0}));
+
+  QTest::keyClicks(W, "ab");
+  QTest::keyClick(W, Qt::Key_Backspace);
+  EXPECT_EQ(Cell(W, 0, 0), "a");
+  EXPECT_TRUE(W->CaretShown());
+  QTest::keyClick(W, Qt::Key_Return);
+  EXPECT_EQ(G.CurRow(), 1);
+  // A letter beyond ASCII (QTest types ASCII only).
+  for (const char* text : {"\xC3\xA9", "t", "\xC3\xA9"}) {
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8(text));
+    QApplication::sendEvent(W, &key);
+  }
+  EXPECT_EQ(Cell(W, 0, 1), "\xC3\xA9t\xC3\xA9");
+  QTest::keyClick(W, Qt::Key_Delete);  // not while typing
+  EXPECT_EQ(Cell(W, 0, 1), "\xC3\xA9t\xC3\xA9");
+  QTest::keyClick(W, Qt::Key_Up);
+  QTest::keyClick(W, Qt::Key_Down);
+  QTest::keyClick(W, Qt::Key_Delete);
+  EXPECT_EQ(Cell(W, 0, 1), "");
+  // Ctrl+letters and Alt+letters type nothing.
+  QTest::keyClick(W, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(W, Qt::Key_A, Qt::AltModifier);
+  EXPECT_EQ(Cell(W, 0, 1), "");
+}
+
+// The arrows and the characters are the grid's even where the window has
+// shortcuts for them; Tab still moves the focus on.
+TEST_F(InputWidget, ArrowsReachTheGridAndTabMovesTheFocus) {
+  int stolen = 0;
+  for (QKeySequence key : {QKeySequence(Qt::Key_Down), QKeySequence(Qt::Key_Right), QKeySequence(Qt::Key_X)}) {
+    auto* shortcut = new QShortcut(key, &Window);
+    QObject::connect(shortcut, &QShortcut::activated, [&] { ++stolen; });
+  }
+  QTest::keyClick(W, Qt::Key_Down);
+  QTest::keyClick(W, Qt::Key_Right);
+  QTest::keyClick(W, Qt::Key_X);
+  EXPECT_EQ(stolen, 0);
+  EXPECT_EQ(G.CurCol(), 1);
+  EXPECT_EQ(G.CurRow(), 1);
+  EXPECT_EQ(Cell(W, 1, 1), "x");
+  QTest::keyClick(W, Qt::Key_Tab);
+  EXPECT_TRUE(W2->hasFocus());
+  EXPECT_EQ(G.CurRow(), 1);
+  QTest::keyClick(W2, Qt::Key_Tab);
+  EXPECT_TRUE(After->hasFocus());
+}
+
+TEST_F(InputWidget, HoverShowsTheZonesCursors) {
+  struct Row {
+    const char* Name;
+    QPoint P;
+    std::int16_t Id;
+    Qt::CursorShape Shape;
+  };
+  const Row rows[] = {
+      {"corner", {5, 5}, crGridLeftTop, Qt::BitmapCursor}, {"gutter", {5, 60}, crGridRight, Qt::BitmapCursor},
+      {"header", {60, 5}, crGridDown, Qt::BitmapCursor},   {"cell", {60, 60}, crGridPlus, Qt::BitmapCursor},
+      {"border", {100, 60}, crHSplit, Qt::SplitHCursor},   {"none", {380, 250}, crDefault, Qt::ArrowCursor},
+  };
+  QPixmap pictures[5];
+  for (const Row& r : rows) {
+    Hover(W, r.P);
+    EXPECT_EQ(G.Cursor(), r.Id) << r.Name;
+    EXPECT_EQ(W->cursor().shape(), r.Shape) << r.Name;
+    if (r.Shape == Qt::BitmapCursor) {
+      const QPixmap picture = W->cursor().pixmap();
+      EXPECT_EQ(picture.size(), QSize(32, 32)) << r.Name;
+      pictures[r.Id - crGridPlus] = picture;
+    }
+  }
+  // Five different pictures (the fill handle's cross among them).
+  G.SetCursor(crGridCross);
+  pictures[1] = W->cursor().pixmap();
+  for (int i = 0; i < 5; ++i) {
+    for (int j = i + 1; j < 5; ++j) EXPECT_NE(pictures[i].toImage(), pictures[j].toImage()) << i << " " << j;
+  }
+}
+
+TEST_F(InputWidget, MouseSelectsWithCapture) {
+  Hover(W, At(1, 1));
+  QTest::mousePress(W, Qt::LeftButton, {}, At(1, 1));
+  EXPECT_TRUE(W->MouseCaptured());
+  QTest::mouseMove(W, At(2, 4));
+  QTest::mouseMove(W, At(3, 3));
+  QTest::mouseRelease(W, Qt::LeftButton, {}, At(3, 3));
+  EXPECT_FALSE(W->MouseCaptured());
+  EXPECT_EQ(G.SelArea(), (tv::TRect{1, 1, 3, 3}));
+  EXPECT_EQ(G.CurCol(), 1);
+  // A header press selects the column, a gutter press the row.
+  Click(W, {140, 5});
+  EXPECT_EQ(G.SelArea(), (tv::TRect{1, 0, 1, 9}));
+  Click(W, {5, At(0, 6).y()});
+  EXPECT_EQ(G.SelArea(), (tv::TRect{0, 6, 3, 6}));
+  // A press gives the grid the focus, also without a tab stop.
+  W->SetTabStop(false);
+  Focus(Before);
+  Click(W, At(2, 2));
+  EXPECT_TRUE(W->hasFocus());
+}
+
+TEST_F(InputWidget, BorderDragAndFillDrop) {
+  // The right border of column 1 is at x 180.
+  Drag(W, {180, 60}, {210, 60});
+  EXPECT_EQ(G.Columns()[1].Width(), 110);
+  // A fill drop of a two-row pattern over six rows.
+  G.SetCellText(0, 0, "A");
+  G.SetCellText(0, 1, "B");
+  Drag(W, At(0, 0), At(0, 1));
+  W->repaint();  // places the fill handle
+  const tv::TRect h = G.FillHandleRect();
+  Drag(W, {h.Left + 2, h.Top + 2}, At(0, 5));
+  for (int r = 0; r < 6; ++r) EXPECT_EQ(Cell(W, 0, r), r % 2 == 0 ? "A" : "B") << r;
+  EXPECT_EQ(G.FillSource(), (tv::TRect{-1, -1, -1, -1}));
+}
+
+TEST_F(InputWidget, CopyAndPasteThroughTheClipboardBetweenTwoGrids) {
+  G.SetCellText(0, 0, "a");
+  G.SetCellText(1, 0, "b");
+  G.SetCellText(0, 1, "c");
+  G.SetCellText(1, 1, "\xC2\xB0");  // a degree sign survives the round trip
+  QTest::keyClick(W, Qt::Key_Down, Qt::ShiftModifier);
+  QTest::keyClick(W, Qt::Key_Right, Qt::ShiftModifier);
+  QTest::keyClick(W, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("a\tb\r\nc\t\xC2\xB0\r\n"));
+  EXPECT_EQ(Cell(W, 0, 0), "a");
+
+  Click(W2, At(2, 3));
+  ASSERT_TRUE(W2->hasFocus());
+  QTest::keyClick(W2, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Cell(W2, 2, 3), "a");
+  EXPECT_EQ(Cell(W2, 3, 3), "b");
+  EXPECT_EQ(Cell(W2, 2, 4), "c");
+  EXPECT_EQ(Cell(W2, 3, 4), "\xC2\xB0");
+
+  // A cut in the second grid and a paste back over the first's block.
+  QGuiApplication::clipboard()->setText("z");
+  Click(W2, At(3, 3));
+  QTest::keyClick(W2, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "b\r\n");
+  EXPECT_EQ(Cell(W2, 3, 3), "");
+  Focus(W);
+  QTest::keyClick(W, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Cell(W, 0, 0), "b");
+  EXPECT_EQ(Cell(W, 1, 0), "b");
+  EXPECT_EQ(Cell(W, 0, 1), "b");
+  EXPECT_EQ(Cell(W, 1, 1), "b");
+}
+
+TEST_F(InputWidget, EditorIsABorderlessLineEditOverTheCell) {
+  struct Row {
+    THorzAlign Align;
+    Qt::Alignment Qt;
+    int Width;
+  };
+  const Row rows[] = {{haLeft, Qt::AlignLeft, 73}, {haCenter, Qt::AlignHCenter, 73}, {haRight, Qt::AlignRight, 74}};
+  G.Columns()[1].SetWidth(80);
+  G.SetCellText(1, 2, "text");
+  for (const Row& r : rows) {
+    G.Columns()[1].SetHorzAlign(r.Align);
+    Click(W, At(1, 2));
+    Click(W, At(1, 2));
+    QLineEdit* e = W->Editor();
+    ASSERT_TRUE(e->isVisible());
+    EXPECT_FALSE(e->hasFrame());
+    EXPECT_EQ(e->text(), "text");
+    EXPECT_EQ(e->alignment() & Qt::AlignHorizontal_Mask, r.Qt);
+    EXPECT_EQ(e->geometry().left(), 103);  // x + 3 for a cell at client x 100
+    EXPECT_EQ(e->geometry().width(), r.Width);
+    EXPECT_TRUE(W->hasFocus());  // the editor waits for a click
+    Click(W, At(2, 2));
+    EXPECT_FALSE(e->isVisible());
+  }
+}
+
+TEST_F(InputWidget, EditorStoresEveryChangeAndClosesOnItsKeys) {
+  std::vector<std::string> changes;
+  G.OnCellChange = [&](TTextGrid&, int, int, std::string& Str) { changes.push_back(Str); };
+  G.OnFilterChar = [](TGridObject&, int, int, char Chr, bool& Allowed) { Allowed = Chr != 'q'; };
+  struct Row {
+    const char* Name;
+    Qt::Key Key;
+  };
+  const Row rows[] = {{"Enter", Qt::Key_Return}, {"Escape", Qt::Key_Escape}, {"Up", Qt::Key_Up}, {"Down", Qt::Key_Down}};
+  int n = 0;
+  for (const Row& r : rows) {
+    G.SetCellText(1, 2, "");
+    Click(W, At(1, 2));
+    Click(W, At(1, 2));
+    QLineEdit* e = W->Editor();
+    ASSERT_TRUE(e->isVisible()) << r.Name;
+    QTest::mouseClick(e, Qt::LeftButton);  // the editor takes the focus
+    ASSERT_TRUE(e->hasFocus()) << r.Name;
+    EXPECT_TRUE(G.EditorActive()) << r.Name;
+    e->selectAll();
+    changes.clear();
+    QTest::keyClicks(e, "xqy");  // q is refused
+    QTest::keyClick(e, Qt::Key_Backspace);
+    EXPECT_EQ(changes, (std::vector<std::string>{"x", "xy", "x"})) << r.Name;
+    QTest::keyClick(e, Qt::Key_Left);  // the field's own key: still open
+    EXPECT_TRUE(e->isVisible()) << r.Name;
+    QTest::keyClick(e, r.Key);
+    EXPECT_FALSE(e->isVisible()) << r.Name;
+    EXPECT_FALSE(G.EditorActive()) << r.Name;
+    EXPECT_TRUE(W->hasFocus()) << r.Name;
+    EXPECT_EQ(Cell(W, 1, 2), "x") << r.Name;
+    EXPECT_EQ(G.CurRow(), 2) << r.Name;  // Up and Down leave the current cell
+    ++n;
+  }
+  EXPECT_EQ(n, 4);
+}
+
+TEST_F(InputWidget, AnErrorOfAHandlerGoesToOnInputError) {
+  std::vector<std::string> errors;
+  W->OnInputError = [&](const std::exception& Error) { errors.emplace_back(Error.what()); };
+  G.OnCellChanging = [](TTextGrid&, int, int, bool&) { throw std::runtime_error("refused"); };
+  QTest::keyClicks(W, "a");
+  EXPECT_EQ(errors, std::vector<std::string>{"refused"});
+  EXPECT_EQ(Cell(W, 0, 0), "");
+  G.OnCellChanging = nullptr;
+  QTest::keyClick(W, Qt::Key_Down);
+  EXPECT_EQ(G.CurRow(), 1);
+}
+
+}  // namespace
