@@ -141,7 +141,7 @@ class TTextGridWidget : public QWidget {
   void ReportInputError(const std::exception& Error);
   // The editor's key events: true when the editor must not see the event.
   bool EditorKey(QKeyEvent* Event);
-  void MousePress(QMouseEvent* Event);
+  void ForwardMouse(QMouseEvent* Event);
 
   std::unique_ptr<THost> Host_;
   std::unique_ptr<TTextGrid> Grid_;

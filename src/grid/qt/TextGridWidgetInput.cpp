@@ -140,30 +140,26 @@ bool TTextGridWidget::EditorKey(QKeyEvent* Event) {
   return false;
 }
 
-void TTextGridWidget::MousePress(QMouseEvent* Event) {
+// Every mouse event goes to the grid in client pixels with the buttons held
+// and the modifiers; the second press of a double click is a press like the
+// first. Buttons other than the three are not the grid's.
+void TTextGridWidget::ForwardMouse(QMouseEvent* Event) {
   Event->accept();
-  if (!KnownButton(Event->button())) return;
+  const QEvent::Type type = Event->type();
+  if (type != QEvent::MouseMove && !KnownButton(Event->button())) return;
   const QPoint p = Event->position().toPoint() - ClientGeometry().topLeft();
   const TShiftState shift = ShiftOf(Event->modifiers(), Event->buttons());
-  Guarded([&] { Grid_->MouseDown(ButtonOf(Event->button()), shift, p.x(), p.y()); });
+  const TMouseButton button = ButtonOf(Event->button());
+  Guarded([&] {
+    switch (type) {
+      case QEvent::MouseMove: Grid_->MouseMove(shift, p.x(), p.y()); break;
+      case QEvent::MouseButtonRelease: Grid_->MouseUp(button, shift, p.x(), p.y()); break;
+      default: Grid_->MouseDown(button, shift, p.x(), p.y()); break;
+    }
+  });
 }
 
-void TTextGridWidget::mousePressEvent(QMouseEvent* Event) { MousePress(Event); }
-
-// The second press of a double click is a press like the first.
-void TTextGridWidget::mouseDoubleClickEvent(QMouseEvent* Event) { MousePress(Event); }
-
-void TTextGridWidget::mouseMoveEvent(QMouseEvent* Event) {
-  Event->accept();
-  const QPoint p = Event->position().toPoint() - ClientGeometry().topLeft();
-  const TShiftState shift = ShiftOf(Event->modifiers(), Event->buttons());
-  Guarded([&] { Grid_->MouseMove(shift, p.x(), p.y()); });
-}
-
-void TTextGridWidget::mouseReleaseEvent(QMouseEvent* Event) {
-  Event->accept();
-  if (!KnownButton(Event->button())) return;
-  const QPoint p = Event->position().toPoint() - ClientGeometry().topLeft();
-  const TShiftState shift = ShiftOf(Event->modifiers(), Event->buttons());
-  Guarded([&] { Grid_->MouseUp(ButtonOf(Event->button()), shift, p.x(), p.y()); });
-}
+void TTextGridWidget::mousePressEvent(QMouseEvent* Event) { ForwardMouse(Event); }
+void TTextGridWidget::mouseDoubleClickEvent(QMouseEvent* Event) { ForwardMouse(Event); }
+void TTextGridWidget::mouseMoveEvent(QMouseEvent* Event) { ForwardMouse(Event); }
+void TTextGridWidget::mouseReleaseEvent(QMouseEvent* Event) { ForwardMouse(Event); }
