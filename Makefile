@@ -9,7 +9,7 @@ JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 # Build and test dependencies (Debian 12).
 PACKAGES = g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
            qt6-base-dev libjpeg62-turbo-dev fonts-liberation2 fonts-liberation \
-           fonts-dejavu-core python3 xvfb xauth xdotool imagemagick x11-utils \
+           fonts-dejavu-core python3 xvfb xauth xdotool xclip imagemagick x11-utils \
            libxcb1-dev
 
 # Fuzzing only: clang with libFuzzer and the sanitizers.

@@ -67,8 +67,8 @@ class TTextGridHost {
   // when the host asks the grid to paint; outside a pass the grid draws on it
   // only for an immediate repaint, followed by FlushRect.
   virtual tv::TCanvas& Canvas() = 0;
-  // Shows at once what was drawn on the canvas outside a paint pass within R
-  // (a host may run a pending paint pass first).
+  // Shows what was drawn on the canvas outside a paint pass within R: at once,
+  // or (a window's host) with its next paint, after any invalid area.
   virtual void FlushRect(const tv::TRect& R) = 0;
 
   // --- Scroll bars -------------------------------------------------------------

@@ -123,27 +123,25 @@ void TForm_Main::ScrollBar_eLonScroll(QObject*, int ScrollCode, int&) {
 
 // --- Step buttons of the moment ---------------------------------------------------------
 
-// The change a date or time step button makes to the local fields it hands to
-// DateToJD.
-struct TForm_Main::TMomentStep {
-  std::int32_t Years = 0, Months = 0, Days = 0;
-  double Hours = 0, Minutes = 0, Seconds = 0;
-};
+// The fields changed go only into DateToJD; the time state then normalises
+// and shows them and draws.
+void TForm_Main::StepMoment(const TMomentStep& Step) {
+  DateToJD(tv::CheckedAdd(Jahr, Step.Years), tv::CheckedAdd(Monat, Step.Months), tv::CheckedAdd(Daag, Step.Days),
+           Stunde + Step.Hours, Minute + Step.Minutes, Sekunde + Step.Seconds, JD_Local);
+  JD_UT = (JD_Local - TZoneOffset / 24) - DSTOffset / 24;
+  UpdateTimeState();
+}
 
 // Steps at once, once more 250 ms after the first step's redraw, then as fast
 // as the chart is redrawn, until a release of any step button (or a lost
-// hold, see THoldWatch). The fields changed go only into DateToJD; the time
-// state then normalises and shows them and draws.
+// hold, see THoldWatch).
 void TForm_Main::StepMomentWhileHeld(QObject* Sender, const TMomentStep& Step) {
   const THoldWatch watch(Sender, this);
   ButtonHeld = true;
   std::int32_t wait = 250;
   UncheckSeriesBoxes();
   while (ButtonHeld) {
-    DateToJD(tv::CheckedAdd(Jahr, Step.Years), tv::CheckedAdd(Monat, Step.Months), tv::CheckedAdd(Daag, Step.Days),
-             Stunde + Step.Hours, Minute + Step.Minutes, Sekunde + Step.Seconds, JD_Local);
-    JD_UT = (JD_Local - TZoneOffset / 24) - DSTOffset / 24;
-    UpdateTimeState();
+    StepMoment(Step);
     WaitMs(wait);
     wait = 0;
     ProcessMessages();

@@ -211,6 +211,16 @@ class TForm_Main : public QMainWindow {
   // The mode boxes' handlers, also run by their period and event buttons: each
   // turns its mode on (the series computed and the time at its first day) or
   // off, and leaves at most one mode box checked.
+  // The change a date or time step button makes to the local fields that it
+  // hands to DateToJD, and one step of it: the moment from the changed
+  // fields, then the time state shown and drawn (a pass of a held button
+  // without its wait and last event processing).
+  struct TMomentStep {
+    std::int32_t Years = 0, Months = 0, Days = 0;
+    double Hours = 0, Minutes = 0, Seconds = 0;
+  };
+  void StepMoment(const TMomentStep& Step);
+
   void CheckBox_MonatClick(QObject* Sender);
   void CheckBox_QuartalClick(QObject* Sender);
   void CheckBox_JahrClick(QObject* Sender);
@@ -286,7 +296,6 @@ class TForm_Main : public QMainWindow {
   // The press loops of the date and time step buttons and of the place step
   // buttons (Sender: the button pressed; Bound: the bound on the side of the
   // step).
-  struct TMomentStep;
   void StepMomentWhileHeld(QObject* Sender, const TMomentStep& Step);
   void StepPlaceWhileHeld(QObject* Sender, TFieldEdit* Field, double& Coordinate, double Step, double Bound);
 

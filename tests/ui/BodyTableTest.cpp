@@ -237,4 +237,20 @@ TEST_F(BodyTable, PlanetIconsBesideTheNamesFollowColumnZero) {
   EXPECT_TRUE(isRed(paint().pixel(61, 206)));
 }
 
+// A language change repaints the new names at once, over most of their
+// icons; the full paint that the new title asks for comes after them and
+// draws the icons again.
+TEST_F(BodyTable, IconsStayAfterALanguageChange) {
+  ShowWithClientSize(1272, 968);
+  const auto isGrey = [](QRgb P) { return std::abs(qRed(P) - 192) < 40 && std::abs(qBlue(P) - 192) < 40; };
+  for (QAction* item : {Window->English1, Window->Deutsch1, Window->Francais1}) {
+    item->trigger();
+    QTest::qWait(50);
+    const QImage table = Window->TextGrid1->BackBuffer();
+    // Mercury: data row 6, its name in row 5.
+    EXPECT_TRUE(isGrey(table.pixel(61, 6 * 18 + 18 + 8))) << item->text().toStdString();
+    EXPECT_EQ(Window->TextGrid1->grab().toImage().pixel(61, 6 * 18 + 18 + 8), table.pixel(61, 6 * 18 + 18 + 8));
+  }
+}
+
 }  // namespace

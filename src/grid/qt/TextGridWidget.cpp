@@ -60,10 +60,15 @@ class TTextGridWidget::THost : public TTextGridHost {
     return W_.Buffer_.Canvas();
   }
 
+  // What was drawn on the back buffer goes to the screen with the widget's
+  // next paint, together with any other change made before it: a run of cell
+  // writes costs one screen update, and an invalidation made before them
+  // (a new title, say) is painted after them, as on a window that paints its
+  // invalid area at its next paint message.
   void FlushRect(const tv::TRect& R) override {
     if (!W_.isVisible()) return;
     const QRect r = ToQRect(R).intersected(QRect(QPoint(0, 0), W_.ClientSize()));
-    if (!r.isEmpty()) W_.repaint(r.translated(W_.ClientGeometry().topLeft()));
+    if (!r.isEmpty()) W_.update(r.translated(W_.ClientGeometry().topLeft()));
   }
 
   void SetScrollInfo(std::int32_t Kind, std::int32_t Max, std::int32_t Pos, std::int32_t Mask) override {
