@@ -373,5 +373,56 @@ TEST(Halftone, KeepsUniformColoursAndTheMeanOfAPicture) {
   EXPECT_NEAR(rsum / 210, sum / 3000, 0.5);
 }
 
+// Every target pixel is the area-weighted mean of the source pixels under it,
+// to within one level: reductions by odd factors (the chart's 2000 to 975 is
+// one), widths that leave a remainder of the four-pixel steps, an
+// enlargement, and a picture whose copy into a window is made while a
+// painter is open on it.
+TEST(Halftone, EveryPixelIsTheMeanOfItsArea) {
+  struct Case {
+    int SrcW, SrcH, DstW, DstH;
+  } const cases[] = {{600, 410, 293, 200}, {203, 97, 99, 47}, {61, 57, 61, 19}, {30, 20, 77, 53}, {9, 9, 5, 3}};
+  std::uint32_t seed = 12345;
+  const auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+  for (const Case& c : cases) {
+    QImage src(c.SrcW, c.SrcH, QImage::Format_RGB32);
+    for (int y = 0; y < c.SrcH; ++y)
+      for (int x = 0; x < c.SrcW; ++x) src.setPixel(x, y, 0xFF000000u | (next() >> 8));
+    const QImage out = HalftoneScaled(src, QSize(c.DstW, c.DstH));
+    ASSERT_EQ(out.size(), QSize(c.DstW, c.DstH));
+    const double sx = static_cast<double>(c.SrcW) / c.DstW, sy = static_cast<double>(c.SrcH) / c.DstH;
+    int worst = 0;
+    for (int y = 0; y < c.DstH; ++y) {
+      for (int x = 0; x < c.DstW; ++x) {
+        double sum[3] = {0, 0, 0};
+        for (int j = static_cast<int>(std::floor(y * sy)); j < std::min(c.SrcH, static_cast<int>(std::ceil((y + 1) * sy))); ++j)
+          for (int i = static_cast<int>(std::floor(x * sx)); i < std::min(c.SrcW, static_cast<int>(std::ceil((x + 1) * sx))); ++i) {
+            const double w = (std::min((x + 1) * sx, i + 1.0) - std::max(x * sx, 1.0 * i)) *
+                             (std::min((y + 1) * sy, j + 1.0) - std::max(y * sy, 1.0 * j));
+            const QRgb p = src.pixel(i, j);
+            sum[0] += w * qRed(p);
+            sum[1] += w * qGreen(p);
+            sum[2] += w * qBlue(p);
+          }
+        const QRgb got = out.pixel(x, y);
+        const int channels[3] = {qRed(got), qGreen(got), qBlue(got)};
+        for (int k = 0; k < 3; ++k) worst = std::max(worst, static_cast<int>(std::lround(std::fabs(channels[k] - sum[k] / (sx * sy)))));
+        ASSERT_EQ(qAlpha(got), 255);
+      }
+    }
+    EXPECT_LE(worst, 1) << c.SrcW << "x" << c.SrcH << " to " << c.DstW << "x" << c.DstH;
+  }
+  // Through the canvas: the source picture has its painter open.
+  TBitmap drawing(600, 410);
+  drawing.Canvas().Brush = {Red, TBrushStyle::bsSolid};
+  drawing.Canvas().FillRect({0, 0, 300, 410});
+  TBitmap shown(293, 200);
+  shown.Canvas().SetStretchBltMode(TStretchMode::smHalftone);
+  shown.Canvas().CopyRect({0, 0, 293, 200}, drawing.Canvas(), {0, 0, 600, 410});
+  EXPECT_EQ(shown.Pixel(10, 100), Red);
+  EXPECT_EQ(shown.Pixel(280, 100), clBlack);
+  EXPECT_EQ(shown.Pixel(146, 100), RGBColor(128, 0, 0)) << "the column across the edge is half of each";
+}
+
 }  // namespace
 }  // namespace tv

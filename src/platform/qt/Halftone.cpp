@@ -5,6 +5,11 @@
 #include <cstdint>
 #include <vector>
 
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define TV_HALFTONE_X86 1
+#endif
+
 namespace tv {
 
 namespace {
@@ -48,35 +53,227 @@ std::vector<std::vector<Tap>> Taps(int SrcLen, int DstLen, int Total) {
   return taps;
 }
 
-// The taps of every target cell padded with zero weights to one width, so that
-// the horizontal pass runs a fixed-length inner loop.
+// The taps of every target cell as a run of consecutive source cells from
+// Start, padded with zero weights to one width, so that the horizontal pass
+// runs a fixed-length inner loop over neighbouring row sums.
 struct TapTable {
   std::size_t Width = 1;
-  std::vector<int> Index;
-  std::vector<std::uint32_t> Weight;
+  std::vector<int> Start;             // first source cell of each target cell
+  std::vector<std::uint16_t> Weight;  // Width per target cell, 0 where none
+  std::vector<std::uint16_t> Lanes;   // each weight four times, for the vector passes
 };
 
 TapTable Flatten(const std::vector<std::vector<Tap>>& Taps) {
   TapTable table;
-  for (const auto& t : Taps) table.Width = std::max(table.Width, t.size());
-  table.Index.assign(Taps.size() * table.Width, 0);
+  for (const auto& t : Taps)
+    table.Width = std::max(table.Width, static_cast<std::size_t>(t.back().Index - t.front().Index + 1));
+  table.Start.assign(Taps.size(), 0);
   table.Weight.assign(Taps.size() * table.Width, 0);
   for (std::size_t d = 0; d < Taps.size(); ++d) {
-    for (std::size_t k = 0; k < Taps[d].size(); ++k) {
-      table.Index[d * table.Width + k] = Taps[d][k].Index;
-      table.Weight[d * table.Width + k] = static_cast<std::uint32_t>(Taps[d][k].Weight);
-    }
-    for (std::size_t k = Taps[d].size(); k < table.Width; ++k)
-      table.Index[d * table.Width + k] = Taps[d].back().Index;
+    table.Start[d] = Taps[d].front().Index;
+    for (const Tap& t : Taps[d])
+      table.Weight[d * table.Width + static_cast<std::size_t>(t.Index - table.Start[d])] =
+          static_cast<std::uint16_t>(t.Weight);
   }
   return table;
+}
+
+constexpr int Shift = WeightBits + RowWeightBits;
+constexpr std::uint32_t Half = 1u << (Shift - 1);
+
+// Row sums of one target row: four 16-bit sums per source pixel (the bytes
+// of 0xAARRGGBB from low to high), with room behind the last pixel for the
+// widest run of taps, which reads zero weights there.
+struct RowSums {
+  std::vector<std::uint16_t> Sums;
+};
+
+// The rows of one target row and their weights (summing to RowWeightOne, so
+// that every sum fits 16 bits).
+struct RowTaps {
+  std::vector<const std::uint8_t*> Rows;
+  std::vector<std::uint16_t> Weights;
+};
+
+// --- The passes without vectors, the reference of the others -------------------
+
+void SumRowsPlain(const RowTaps& T, std::size_t Begin, std::size_t Bytes, std::uint16_t* Out) {
+  for (std::size_t i = Begin; i < Bytes; ++i) {
+    std::uint16_t sum = 0;
+    for (std::size_t k = 0; k < T.Rows.size(); ++k) sum = static_cast<std::uint16_t>(sum + T.Rows[k][i] * T.Weights[k]);
+    Out[i] = sum;
+  }
+}
+
+QRgb SumPixelPlain(const std::uint16_t* Acc, const TapTable& Kx, std::size_t X) {
+  std::uint32_t c0 = 0, c1 = 0, c2 = 0;
+  const std::uint16_t* p = Acc + static_cast<std::size_t>(Kx.Start[X]) * 4;
+  const std::uint16_t* w = &Kx.Weight[X * Kx.Width];
+  for (std::size_t k = 0; k < Kx.Width; ++k, p += 4) {
+    c0 += p[0] * std::uint32_t{w[k]};
+    c1 += p[1] * std::uint32_t{w[k]};
+    c2 += p[2] * std::uint32_t{w[k]};
+  }
+  return qRgb(static_cast<int>((c2 + Half) >> Shift), static_cast<int>((c1 + Half) >> Shift),
+              static_cast<int>((c0 + Half) >> Shift));
+}
+
+void SumColumnsPlain(const std::uint16_t* Acc, const TapTable& Kx, std::size_t Begin, std::size_t Width,
+                     QRgb* Line) {
+  for (std::size_t x = Begin; x < Width; ++x) Line[x] = SumPixelPlain(Acc, Kx, x);
+}
+
+#if defined(TV_HALFTONE_X86)
+// --- SSE2 (every x86-64) ------------------------------------------------------------
+
+// A source pixel's four row sums times a weight, as exact 32-bit products:
+// low and high halves of the 16 x 16-bit products, interleaved.
+__attribute__((target("sse2"))) inline __m128i Products(__m128i Sums, __m128i Weights, __m128i& High) {
+  const __m128i lo = _mm_mullo_epi16(Sums, Weights);
+  const __m128i hi = _mm_mulhi_epu16(Sums, Weights);
+  High = _mm_unpackhi_epi16(lo, hi);
+  return _mm_unpacklo_epi16(lo, hi);
+}
+
+__attribute__((target("sse2"))) void SumRowsSse2(const RowTaps& T, std::size_t Bytes, std::uint16_t* Out) {
+  const __m128i zero = _mm_setzero_si128();
+  const std::size_t taps = T.Rows.size();
+  std::size_t i = 0;
+  for (; i + 16 <= Bytes; i += 16) {
+    __m128i lo = zero, hi = zero;
+    for (std::size_t k = 0; k < taps; ++k) {
+      const __m128i w = _mm_set1_epi16(static_cast<short>(T.Weights[k]));
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(T.Rows[k] + i));
+      lo = _mm_add_epi16(lo, _mm_mullo_epi16(_mm_unpacklo_epi8(bytes, zero), w));
+      hi = _mm_add_epi16(hi, _mm_mullo_epi16(_mm_unpackhi_epi8(bytes, zero), w));
+    }
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(Out + i), lo);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(Out + i + 8), hi);
+  }
+  SumRowsPlain(T, i, Bytes, Out);
+}
+
+// Two neighbouring source pixels per step: their eight row sums times the
+// weights (W: each weight four times).
+__attribute__((target("sse2"))) inline __m128i SumPixelSse2(const std::uint16_t* Sums, const std::uint16_t* W,
+                                                            std::size_t Pairs) {
+  __m128i sum = _mm_setzero_si128();
+  for (std::size_t p = 0; p < Pairs; ++p, Sums += 8, W += 8) {
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Sums));
+    const __m128i w = _mm_loadu_si128(reinterpret_cast<const __m128i*>(W));
+    __m128i high;
+    const __m128i low = Products(a, w, high);
+    sum = _mm_add_epi32(sum, _mm_add_epi32(low, high));
+  }
+  return _mm_srli_epi32(_mm_add_epi32(sum, _mm_set1_epi32(static_cast<int>(Half))), Shift);
+}
+
+// Four target pixels packed into one store; alpha opaque. Needs the weights
+// padded to an even width.
+__attribute__((target("sse2"))) void SumColumnsSse2(const std::uint16_t* Acc, const TapTable& Kx,
+                                                    std::size_t Width, QRgb* Line) {
+  const std::size_t pairs = Kx.Width / 2, lanes = Kx.Width * 4;
+  const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+  const int* start = Kx.Start.data();
+  const std::uint16_t* w = Kx.Lanes.data();
+  std::size_t x = 0;
+  for (; x + 4 <= Width; x += 4) {
+    const __m128i s0 = SumPixelSse2(Acc + static_cast<std::size_t>(start[x]) * 4, w + x * lanes, pairs);
+    const __m128i s1 = SumPixelSse2(Acc + static_cast<std::size_t>(start[x + 1]) * 4, w + (x + 1) * lanes, pairs);
+    const __m128i s2 = SumPixelSse2(Acc + static_cast<std::size_t>(start[x + 2]) * 4, w + (x + 2) * lanes, pairs);
+    const __m128i s3 = SumPixelSse2(Acc + static_cast<std::size_t>(start[x + 3]) * 4, w + (x + 3) * lanes, pairs);
+    const __m128i packed = _mm_packus_epi16(_mm_packs_epi32(s0, s1), _mm_packs_epi32(s2, s3));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(Line + x), _mm_or_si128(packed, opaque));
+  }
+  SumColumnsPlain(Acc, Kx, x, Width, Line);
+}
+
+// --- AVX2, where the processor has it -----------------------------------------------
+
+__attribute__((target("avx2"))) void SumRowsAvx2(const RowTaps& T, std::size_t Bytes, std::uint16_t* Out) {
+  const std::size_t taps = T.Rows.size();
+  std::size_t i = 0;
+  for (; i + 32 <= Bytes; i += 32) {
+    __m256i lo = _mm256_setzero_si256(), hi = _mm256_setzero_si256();
+    for (std::size_t k = 0; k < taps; ++k) {
+      const __m256i w = _mm256_set1_epi16(static_cast<short>(T.Weights[k]));
+      const std::uint8_t* row = T.Rows[k] + i;
+      lo = _mm256_add_epi16(
+          lo, _mm256_mullo_epi16(_mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row))), w));
+      hi = _mm256_add_epi16(hi, _mm256_mullo_epi16(
+                                    _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + 16))),
+                                    w));
+    }
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(Out + i), lo);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(Out + i + 16), hi);
+  }
+  SumRowsPlain(T, i, Bytes, Out);
+}
+
+// Four neighbouring source pixels per step: sixteen row sums times their
+// weights (W: each weight four times); the products of pixels 0 and 2 and of
+// 1 and 3 meet in the two halves, which are added at the end.
+__attribute__((target("avx2"))) inline __m128i SumPixelAvx2(const std::uint16_t* Sums, const std::uint16_t* W,
+                                                            std::size_t Quads) {
+  __m256i sum = _mm256_setzero_si256();
+  for (std::size_t q = 0; q < Quads; ++q, Sums += 16, W += 16) {
+    const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(Sums));
+    const __m256i w = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(W));
+    const __m256i lo = _mm256_mullo_epi16(a, w);
+    const __m256i hi = _mm256_mulhi_epu16(a, w);
+    sum = _mm256_add_epi32(sum, _mm256_add_epi32(_mm256_unpacklo_epi16(lo, hi), _mm256_unpackhi_epi16(lo, hi)));
+  }
+  const __m128i both = _mm_add_epi32(_mm256_castsi256_si128(sum), _mm256_extracti128_si256(sum, 1));
+  return _mm_srli_epi32(_mm_add_epi32(both, _mm_set1_epi32(static_cast<int>(Half))), Shift);
+}
+
+// Needs the weights padded to a width divisible by four.
+__attribute__((target("avx2"))) void SumColumnsAvx2(const std::uint16_t* Acc, const TapTable& Kx,
+                                                    std::size_t Width, QRgb* Line) {
+  const std::size_t quads = Kx.Width / 4, lanes = Kx.Width * 4;
+  const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+  const int* start = Kx.Start.data();
+  const std::uint16_t* w = Kx.Lanes.data();
+  std::size_t x = 0;
+  for (; x + 4 <= Width; x += 4) {
+    const __m128i s0 = SumPixelAvx2(Acc + static_cast<std::size_t>(start[x]) * 4, w + x * lanes, quads);
+    const __m128i s1 = SumPixelAvx2(Acc + static_cast<std::size_t>(start[x + 1]) * 4, w + (x + 1) * lanes, quads);
+    const __m128i s2 = SumPixelAvx2(Acc + static_cast<std::size_t>(start[x + 2]) * 4, w + (x + 2) * lanes, quads);
+    const __m128i s3 = SumPixelAvx2(Acc + static_cast<std::size_t>(start[x + 3]) * 4, w + (x + 3) * lanes, quads);
+    const __m128i packed = _mm_packus_epi16(_mm_packs_epi32(s0, s1), _mm_packs_epi32(s2, s3));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(Line + x), _mm_or_si128(packed, opaque));
+  }
+  SumColumnsPlain(Acc, Kx, x, Width, Line);
+}
+
+bool HasAvx2() {
+  static const bool has = __builtin_cpu_supports("avx2");
+  return has;
+}
+#endif
+
+// The weights padded with zeros to a width divisible by Multiple, and each
+// repeated for the four sums of a pixel.
+TapTable Padded(const TapTable& Kx, std::size_t Multiple) {
+  TapTable padded;
+  padded.Width = (Kx.Width + Multiple - 1) / Multiple * Multiple;
+  padded.Start = Kx.Start;
+  padded.Weight.assign(Kx.Start.size() * padded.Width, 0);
+  for (std::size_t d = 0; d < Kx.Start.size(); ++d)
+    std::copy_n(&Kx.Weight[d * Kx.Width], Kx.Width, &padded.Weight[d * padded.Width]);
+  padded.Lanes.resize(padded.Weight.size() * 4);
+  for (std::size_t k = 0; k < padded.Weight.size(); ++k) std::fill_n(&padded.Lanes[4 * k], 4, padded.Weight[k]);
+  return padded;
 }
 
 }  // namespace
 
 QImage HalftoneScaled(const QImage& Source, QSize Size) {
-  const QImage src = Source.format() == QImage::Format_RGB32 ? Source
-                                                             : Source.convertToFormat(QImage::Format_RGB32);
+  // Read where it lies (a copy of a picture that a painter is open on would
+  // copy all its pixels).
+  QImage converted;
+  if (Source.format() != QImage::Format_RGB32) converted = Source.convertToFormat(QImage::Format_RGB32);
+  const QImage& src = Source.format() == QImage::Format_RGB32 ? Source : converted;
   const int sw = src.width(), sh = src.height();
   const int dw = Size.width(), dh = Size.height();
   QImage out(std::max(dw, 0), std::max(dh, 0), QImage::Format_RGB32);
@@ -85,39 +282,46 @@ QImage HalftoneScaled(const QImage& Source, QSize Size) {
     out.fill(Qt::black);
     return out;
   }
-  const TapTable kx = Flatten(Taps(sw, dw, WeightOne));
   const auto ty = Taps(sh, dh, RowWeightOne);
+  enum class TPath { Plain, Sse2, Avx2 } path = TPath::Plain;
+#if defined(TV_HALFTONE_X86)
+  path = HasAvx2() ? TPath::Avx2 : TPath::Sse2;
+#endif
+  const TapTable kx = Padded(Flatten(Taps(sw, dw, WeightOne)), path == TPath::Avx2 ? 4 : path == TPath::Sse2 ? 2 : 1);
 
   // Vertical pass first, one target row at a time: the weighted sum of the
-  // source rows it covers, all four bytes of every pixel (a plain loop over
-  // bytes that the compiler vectorises). The row weights sum to RowWeightOne,
-  // so a sum is at most 255 * 256 and fits 16 bits. Then the horizontal pass on
-  // that sum, whose weights sum to WeightOne: at most 255 * 2^20 in 32 bits.
+  // source rows it covers, all four bytes of every pixel. The row weights sum
+  // to RowWeightOne, so a sum is at most 255 * 256 and fits 16 bits. Then the
+  // horizontal pass on that sum, whose weights sum to WeightOne: at most
+  // 255 * 2^20 in 32 bits. Both passes are exact integer arithmetic, the
+  // same on every path.
   const std::size_t rowBytes = static_cast<std::size_t>(sw) * 4;
-  std::vector<std::uint16_t> acc(rowBytes);
-  constexpr int shift = WeightBits + RowWeightBits;
-  constexpr std::uint32_t half = 1u << (shift - 1);
+  std::vector<std::uint16_t> acc(rowBytes + kx.Width * 4, 0);  // zeros behind: read with zero weights
+  RowTaps rows;
   for (int y = 0; y < dh; ++y) {
-    std::fill(acc.begin(), acc.end(), std::uint16_t{0});
+    rows.Rows.clear();
+    rows.Weights.clear();
     for (const Tap& t : ty[static_cast<std::size_t>(y)]) {
-      const std::uint8_t* row = src.constScanLine(t.Index);
-      const std::uint16_t w = static_cast<std::uint16_t>(t.Weight);
-      std::uint16_t* a = acc.data();
-      for (std::size_t i = 0; i < rowBytes; ++i) a[i] = static_cast<std::uint16_t>(a[i] + row[i] * w);
+      rows.Rows.push_back(src.constScanLine(t.Index));
+      rows.Weights.push_back(static_cast<std::uint16_t>(t.Weight));
     }
     QRgb* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-    for (int x = 0; x < dw; ++x) {
-      std::uint32_t c0 = 0, c1 = 0, c2 = 0;  // the bytes of 0xAARRGGBB from low to high
-      const std::size_t k0 = static_cast<std::size_t>(x) * kx.Width;
-      for (std::size_t k = k0; k < k0 + kx.Width; ++k) {
-        const std::uint16_t* p = &acc[static_cast<std::size_t>(kx.Index[k]) * 4];
-        const std::uint32_t w = kx.Weight[k];
-        c0 += p[0] * w;
-        c1 += p[1] * w;
-        c2 += p[2] * w;
-      }
-      line[x] = qRgb(static_cast<int>((c2 + half) >> shift), static_cast<int>((c1 + half) >> shift),
-                     static_cast<int>((c0 + half) >> shift));
+    const std::size_t width = static_cast<std::size_t>(dw);
+    switch (path) {
+#if defined(TV_HALFTONE_X86)
+      case TPath::Avx2:
+        SumRowsAvx2(rows, rowBytes, acc.data());
+        SumColumnsAvx2(acc.data(), kx, width, line);
+        break;
+      case TPath::Sse2:
+        SumRowsSse2(rows, rowBytes, acc.data());
+        SumColumnsSse2(acc.data(), kx, width, line);
+        break;
+#endif
+      default:
+        SumRowsPlain(rows, 0, rowBytes, acc.data());
+        SumColumnsPlain(acc.data(), kx, 0, width, line);
+        break;
     }
   }
   return out;

@@ -621,15 +621,24 @@ void TQtCanvas::CopyRect(const TRect& Dest, TCanvas& Source, const TRect& Src) {
     Painter_->drawImage(destRect.topLeft(), img, srcRect);
   } else {
     // A part outside the source picture copies as black (QImage::copy fills
-    // it with zeros); a copy within one picture reads before it writes.
-    QImage part = srcRect == img.rect() && source->Image() != Image_ ? img : img.copy(srcRect);
-    if (part.format() != QImage::Format_RGB32) part = part.convertToFormat(QImage::Format_RGB32);
-    if (destRect.size() != srcRect.size()) {
-      part = StretchMode_ == TStretchMode::smHalftone
-                 ? HalftoneScaled(part, destRect.size())
-                 : part.scaled(destRect.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    // it with zeros); a copy within one picture reads before it writes. A
+    // whole other picture is read where it lies: copying a QImage that a
+    // painter is open on copies all its pixels.
+    const bool whole = srcRect == img.rect() && source->Image() != Image_ && img.format() == QImage::Format_RGB32;
+    QImage part;
+    if (!whole) {
+      part = img.copy(srcRect);
+      if (part.format() != QImage::Format_RGB32) part = part.convertToFormat(QImage::Format_RGB32);
     }
-    Painter_->drawImage(destRect.topLeft(), part);
+    const QImage& from = whole ? img : part;
+    if (destRect.size() != srcRect.size()) {
+      const QImage scaled = StretchMode_ == TStretchMode::smHalftone
+                                ? HalftoneScaled(from, destRect.size())
+                                : from.scaled(destRect.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+      Painter_->drawImage(destRect.topLeft(), scaled);
+    } else {
+      Painter_->drawImage(destRect.topLeft(), from);
+    }
   }
   Painter_->restore();
 }
