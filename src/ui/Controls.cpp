@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPolygon>
+#include <QRegion>
 
 QColor ToQColor(tv::TColor Color) {
   tv::TColor rgb = 0;
@@ -67,19 +68,26 @@ void TPanel::SetBevel(bool Raised) {
 
 // --- Picture box -------------------------------------------------------------
 
-TPictureBox::TPictureBox(QWidget* Parent) : QWidget(Parent) {}
+// The box paints all of itself (the picture, and its parent's colour where
+// the picture does not reach), so that the parent is not painted beneath a
+// picture that covers it.
+TPictureBox::TPictureBox(QWidget* Parent) : QWidget(Parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void TPictureBox::paintEvent(QPaintEvent*) {
-  const QImage& image = Picture.Image();
-  if (image.isNull()) return;
-  // Scaled to fit with its proportions kept, at the top left.
-  QSize size = image.size();
-  size.scale(this->size(), Qt::KeepAspectRatio);
   QPainter painter(this);
-  if (size == image.size())
-    painter.drawImage(QPoint(0, 0), image);
-  else
-    painter.drawImage(QRect(QPoint(0, 0), size), image);
+  const QImage& image = Picture.Image();
+  QSize size(0, 0);
+  if (!image.isNull()) {
+    // Scaled to fit with its proportions kept, at the top left.
+    size = image.size();
+    size.scale(this->size(), Qt::KeepAspectRatio);
+    if (size == image.size())
+      painter.drawImage(QPoint(0, 0), image);
+    else
+      painter.drawImage(QRect(QPoint(0, 0), size), image);
+  }
+  const QRegion rest = QRegion(rect()).subtracted(QRect(QPoint(0, 0), size));
+  for (const QRect& r : rest) painter.fillRect(r, palette().window());
 }
 
 // --- Field -------------------------------------------------------------------

@@ -135,22 +135,41 @@ __attribute__((target("sse2"))) inline __m128i Products(__m128i Sums, __m128i We
   return _mm_unpacklo_epi16(lo, hi);
 }
 
-__attribute__((target("sse2"))) void SumRowsSse2(const RowTaps& T, std::size_t Bytes, std::uint16_t* Out) {
+// N rows (1 to 4) with their weights held in registers; more rows one
+// after the other.
+template <std::size_t N>
+__attribute__((target("sse2"))) std::size_t SumRowsSse2N(const RowTaps& T, std::size_t Bytes, std::uint16_t* Out) {
   const __m128i zero = _mm_setzero_si128();
-  const std::size_t taps = T.Rows.size();
+  __m128i w[N];
+  const std::uint8_t* r[N];
+  for (std::size_t k = 0; k < N; ++k) {
+    w[k] = _mm_set1_epi16(static_cast<short>(T.Weights[k]));
+    r[k] = T.Rows[k];
+  }
   std::size_t i = 0;
   for (; i + 16 <= Bytes; i += 16) {
     __m128i lo = zero, hi = zero;
-    for (std::size_t k = 0; k < taps; ++k) {
-      const __m128i w = _mm_set1_epi16(static_cast<short>(T.Weights[k]));
-      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(T.Rows[k] + i));
-      lo = _mm_add_epi16(lo, _mm_mullo_epi16(_mm_unpacklo_epi8(bytes, zero), w));
-      hi = _mm_add_epi16(hi, _mm_mullo_epi16(_mm_unpackhi_epi8(bytes, zero), w));
+    for (std::size_t k = 0; k < N; ++k) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(r[k] + i));
+      lo = _mm_add_epi16(lo, _mm_mullo_epi16(_mm_unpacklo_epi8(bytes, zero), w[k]));
+      hi = _mm_add_epi16(hi, _mm_mullo_epi16(_mm_unpackhi_epi8(bytes, zero), w[k]));
     }
     _mm_storeu_si128(reinterpret_cast<__m128i*>(Out + i), lo);
     _mm_storeu_si128(reinterpret_cast<__m128i*>(Out + i + 8), hi);
   }
-  SumRowsPlain(T, i, Bytes, Out);
+  return i;
+}
+
+__attribute__((target("sse2"))) void SumRowsSse2(const RowTaps& T, std::size_t Bytes, std::uint16_t* Out) {
+  std::size_t done = 0;
+  switch (T.Rows.size()) {
+    case 1: done = SumRowsSse2N<1>(T, Bytes, Out); break;
+    case 2: done = SumRowsSse2N<2>(T, Bytes, Out); break;
+    case 3: done = SumRowsSse2N<3>(T, Bytes, Out); break;
+    case 4: done = SumRowsSse2N<4>(T, Bytes, Out); break;
+    default: break;
+  }
+  SumRowsPlain(T, done, Bytes, Out);
 }
 
 // Two neighbouring source pixels per step: their eight row sums times the
@@ -190,24 +209,39 @@ __attribute__((target("sse2"))) void SumColumnsSse2(const std::uint16_t* Acc, co
 
 // --- AVX2, where the processor has it -----------------------------------------------
 
-__attribute__((target("avx2"))) void SumRowsAvx2(const RowTaps& T, std::size_t Bytes, std::uint16_t* Out) {
-  const std::size_t taps = T.Rows.size();
+template <std::size_t N>
+__attribute__((target("avx2"))) std::size_t SumRowsAvx2N(const RowTaps& T, std::size_t Bytes, std::uint16_t* Out) {
+  __m256i w[N];
+  const std::uint8_t* r[N];
+  for (std::size_t k = 0; k < N; ++k) {
+    w[k] = _mm256_set1_epi16(static_cast<short>(T.Weights[k]));
+    r[k] = T.Rows[k];
+  }
   std::size_t i = 0;
   for (; i + 32 <= Bytes; i += 32) {
     __m256i lo = _mm256_setzero_si256(), hi = _mm256_setzero_si256();
-    for (std::size_t k = 0; k < taps; ++k) {
-      const __m256i w = _mm256_set1_epi16(static_cast<short>(T.Weights[k]));
-      const std::uint8_t* row = T.Rows[k] + i;
-      lo = _mm256_add_epi16(
-          lo, _mm256_mullo_epi16(_mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row))), w));
-      hi = _mm256_add_epi16(hi, _mm256_mullo_epi16(
-                                    _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + 16))),
-                                    w));
+    for (std::size_t k = 0; k < N; ++k) {
+      const __m256i first = _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(r[k] + i)));
+      const __m256i second = _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(r[k] + i + 16)));
+      lo = _mm256_add_epi16(lo, _mm256_mullo_epi16(first, w[k]));
+      hi = _mm256_add_epi16(hi, _mm256_mullo_epi16(second, w[k]));
     }
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(Out + i), lo);
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(Out + i + 16), hi);
   }
-  SumRowsPlain(T, i, Bytes, Out);
+  return i;
+}
+
+__attribute__((target("avx2"))) void SumRowsAvx2(const RowTaps& T, std::size_t Bytes, std::uint16_t* Out) {
+  std::size_t done = 0;
+  switch (T.Rows.size()) {
+    case 1: done = SumRowsAvx2N<1>(T, Bytes, Out); break;
+    case 2: done = SumRowsAvx2N<2>(T, Bytes, Out); break;
+    case 3: done = SumRowsAvx2N<3>(T, Bytes, Out); break;
+    case 4: done = SumRowsAvx2N<4>(T, Bytes, Out); break;
+    default: break;
+  }
+  SumRowsPlain(T, done, Bytes, Out);
 }
 
 // Four neighbouring source pixels per step: sixteen row sums times their
@@ -269,6 +303,12 @@ TapTable Padded(const TapTable& Kx, std::size_t Multiple) {
 }  // namespace
 
 QImage HalftoneScaled(const QImage& Source, QSize Size) {
+  QImage out(std::max(Size.width(), 0), std::max(Size.height(), 0), QImage::Format_RGB32);
+  if (!out.isNull()) HalftoneScaledInto(Source, reinterpret_cast<QRgb*>(out.bits()), out.bytesPerLine() / 4, Size);
+  return out;
+}
+
+void HalftoneScaledInto(const QImage& Source, QRgb* Target, std::ptrdiff_t Stride, QSize Size) {
   // Read where it lies (a copy of a picture that a painter is open on would
   // copy all its pixels).
   QImage converted;
@@ -276,11 +316,10 @@ QImage HalftoneScaled(const QImage& Source, QSize Size) {
   const QImage& src = Source.format() == QImage::Format_RGB32 ? Source : converted;
   const int sw = src.width(), sh = src.height();
   const int dw = Size.width(), dh = Size.height();
-  QImage out(std::max(dw, 0), std::max(dh, 0), QImage::Format_RGB32);
-  if (dw <= 0 || dh <= 0) return out;
+  if (dw <= 0 || dh <= 0) return;
   if (sw <= 0 || sh <= 0) {
-    out.fill(Qt::black);
-    return out;
+    for (int y = 0; y < dh; ++y) std::fill_n(Target + y * Stride, dw, QRgb{0xFF000000u});
+    return;
   }
   const auto ty = Taps(sh, dh, RowWeightOne);
   enum class TPath { Plain, Sse2, Avx2 } path = TPath::Plain;
@@ -305,7 +344,7 @@ QImage HalftoneScaled(const QImage& Source, QSize Size) {
       rows.Rows.push_back(src.constScanLine(t.Index));
       rows.Weights.push_back(static_cast<std::uint16_t>(t.Weight));
     }
-    QRgb* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+    QRgb* line = Target + y * Stride;
     const std::size_t width = static_cast<std::size_t>(dw);
     switch (path) {
 #if defined(TV_HALFTONE_X86)
@@ -324,7 +363,6 @@ QImage HalftoneScaled(const QImage& Source, QSize Size) {
         break;
     }
   }
-  return out;
 }
 
 }  // namespace tv

@@ -5,11 +5,16 @@
 
 #include <QImage>
 #include <QSize>
+#include <cstddef>
 
 namespace tv {
 
 // Source scaled to Size (both dimensions positive) by area averaging; the
 // result is RGB32. A uniform source gives exactly its colour.
 QImage HalftoneScaled(const QImage& Source, QSize Size);
+
+// The same written into Size.width() x Size.height() RGB32 pixels at Target,
+// Stride pixels from one row to the next (a picture's own memory).
+void HalftoneScaledInto(const QImage& Source, QRgb* Target, std::ptrdiff_t Stride, QSize Size);
 
 }  // namespace tv

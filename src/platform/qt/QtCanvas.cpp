@@ -631,7 +631,14 @@ void TQtCanvas::CopyRect(const TRect& Dest, TCanvas& Source, const TRect& Src) {
       if (part.format() != QImage::Format_RGB32) part = part.convertToFormat(QImage::Format_RGB32);
     }
     const QImage& from = whole ? img : part;
-    if (destRect.size() != srcRect.size()) {
+    TPixelTarget target;
+    if (destRect.size() != srcRect.size() && StretchMode_ == TStretchMode::smHalftone && !ClipSelected_ &&
+        DirectTarget(target) && destRect == Image_->rect() && Image_->format() == QImage::Format_RGB32) {
+      // The reduction is written straight into this picture, which it covers.
+      auto* bits = reinterpret_cast<QRgb*>(const_cast<uchar*>(Image_->constBits()));
+      HalftoneScaledInto(from, bits, Image_->bytesPerLine() / static_cast<std::ptrdiff_t>(sizeof(QRgb)),
+                         destRect.size());
+    } else if (destRect.size() != srcRect.size()) {
       const QImage scaled = StretchMode_ == TStretchMode::smHalftone
                                 ? HalftoneScaled(from, destRect.size())
                                 : from.scaled(destRect.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
