@@ -4,18 +4,9 @@
 // visible picture. Also one draw request alone. Offscreen, window hidden.
 #include <benchmark/benchmark.h>
 
-#include <QDir>
 #include <QLayout>
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
 
-#include "data/Catalogue.h"
-#include "data/Settings.h"
-#include "data/SharedState.h"
-#include "data/Tables.h"
-#include "grid/qt/TextGridWidget.h"
-#include "ui/Tarvelsicht_Unit_Main.h"
+#include "BenchWindow.h"
 
 namespace {
 
@@ -23,22 +14,7 @@ namespace {
 // area set to 1600 x 1000.
 TForm_Main& Window() {
   static std::unique_ptr<TForm_Main> form = [] {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    EnsureWidgetApplication();
-    Init_Stars();
-    Init_ConstLines();
-    Calc_ConstLabels();
-    Init_TZones();
-    Init_Texts();
-    Settings = {};
-    Settings.TZoneIndex = DefaultTZoneIndex;
-    Settings.nLat = DefaultLat;
-    Settings.eLon = DefaultLon;
-    TForm_Main::ErrorBox = [](const std::string& Text, const std::string&) {
-      std::fprintf(stderr, "error box: %s\n", Text.c_str());
-    };
-    QDir::setCurrent(QString(TV_SOURCE_DIR) + "/data/run");  // the background picture
-    std::unique_ptr<TForm_Main> made(CreateForm_Main());
+    std::unique_ptr<TForm_Main> made = MakeBenchWindow();
     made->resize(1600, 1000 + made->height() - made->ClientHeight());
     if (QLayout* frame = made->layout()) {
       frame->invalidate();

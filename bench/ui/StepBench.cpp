@@ -6,20 +6,10 @@
 // step of a place button (draw only).
 #include <benchmark/benchmark.h>
 
-#include <QDir>
-#include <QLayout>
 #include <QCoreApplication>
 #include <QThread>
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
 
-#include "data/Catalogue.h"
-#include "data/Settings.h"
-#include "data/SharedState.h"
-#include "data/Tables.h"
-#include "grid/qt/TextGridWidget.h"
-#include "ui/Tarvelsicht_Unit_Main.h"
+#include "BenchWindow.h"
 
 namespace {
 
@@ -33,22 +23,7 @@ void Settle(int Ms) {
 
 TForm_Main& ShownWindow() {
   static std::unique_ptr<TForm_Main> form = [] {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    EnsureWidgetApplication();
-    Init_Stars();
-    Init_ConstLines();
-    Calc_ConstLabels();
-    Init_TZones();
-    Init_Texts();
-    Settings = {};
-    Settings.TZoneIndex = DefaultTZoneIndex;
-    Settings.nLat = DefaultLat;
-    Settings.eLon = DefaultLon;
-    TForm_Main::ErrorBox = [](const std::string& Text, const std::string&) {
-      std::fprintf(stderr, "error box: %s\n", Text.c_str());
-    };
-    QDir::setCurrent(QString(TV_SOURCE_DIR) + "/data/run");  // the background picture
-    std::unique_ptr<TForm_Main> made(CreateForm_Main());
+    std::unique_ptr<TForm_Main> made = MakeBenchWindow();
     made->show();
     const int menu = made->height() - made->ClientHeight();
     made->resize(1600, 1000 + menu);
