@@ -127,13 +127,22 @@ void TTextGrid::FitColumns(std::int32_t W) {
   if (ColumnsExtent_ > W) share(true);
 }
 
-void TTextGrid::ClampCurrentCell() {
-  CurCol_ = std::max(0, std::min(CurCol_, ColCount() - 1));
-  CurRow_ = std::max(0, std::min(CurRow_, RowCount_ - 1));
-  if (ColCount() == 0 || RowCount_ == 0) {
-    CurCol_ = -1;
-    CurRow_ = -1;
+// The count setters leave the moving corner where it was (the shifted arrow
+// keys take it back into the grid first); a change through the collection
+// brings it inside as well, one inside the grid staying where it is.
+void TTextGrid::ClampCurrentCell(bool WithCorner) {
+  const bool empty = ColCount() == 0 || RowCount_ == 0;
+  const auto clamp = [empty](std::int32_t Value, std::int32_t Count) {
+    return empty ? -1 : std::max(0, std::min(Value, Count - 1));
+  };
+  CurCol_ = clamp(CurCol_, ColCount());
+  CurRow_ = clamp(CurRow_, RowCount_);
+  if (WithCorner) {
+    MarkCol_ = clamp(MarkCol_, ColCount());
+    MarkRow_ = clamp(MarkRow_, RowCount_);
   }
+  SelArea_ = {CurCol_, CurRow_, CurCol_, CurRow_};
+  ClampedColCount_ = ColCount();
 }
 
 void TTextGrid::SetColCount(std::int32_t Value) {
@@ -144,8 +153,7 @@ void TTextGrid::SetColCount(std::int32_t Value) {
   while (ColCount() < Value) Columns_->Add();
   ScrollX_ = 0;
   ScrollY_ = 0;
-  ClampCurrentCell();
-  SelArea_ = {CurCol_, CurRow_, CurCol_, CurRow_};
+  ClampCurrentCell(false);
   update.Close();
   NotifyColRowChanged();
 }
@@ -156,8 +164,7 @@ void TTextGrid::SetRowCount(std::int32_t Value) {
   // A count whose rows overflow the pixel range raises before anything changes.
   CheckedMul(CheckedAdd(CheckedAdd(HeaderLine_, Value), 1), DefRowHeight_);
   RowCount_ = Value;
-  ClampCurrentCell();
-  SelArea_ = {CurCol_, CurRow_, CurCol_, CurRow_};
+  ClampCurrentCell(false);
   UpdateLayout();
   Invalidate();
   NotifyColRowChanged();

@@ -183,23 +183,7 @@ void TTextGrid::SetAutoColWidth(bool Value) {
   Invalidate();
 }
 
-// Left as they were, the current cell, the corner and the selection could
-// name columns that no longer exist, and the layout that the notice runs
-// (and every later paint) would fail on them.
-// With the same number of columns every index stays valid and nothing moves.
-void TTextGrid::SetColumns(const TTextColumns& Value) {
-  const std::int32_t oldCount = ColCount(), oldCol = CurCol_, oldRow = CurRow_;
-  TTextColumns::TUpdate update(*Columns_);
-  Columns_->Assign(Value);
-  if (ColCount() != oldCount) {
-    ClampCurrentCell();
-    SelArea_ = {CurCol_, CurRow_, CurCol_, CurRow_};
-    MarkCol_ = CurCol_ == -1 ? -1 : std::max(0, std::min(MarkCol_, ColCount() - 1));
-    MarkRow_ = CurRow_ == -1 ? -1 : std::max(0, std::min(MarkRow_, RowCount_ - 1));
-  }
-  update.Close();
-  if (CurCol_ != oldCol || CurRow_ != oldRow) NotifyColRowChanged();
-}
+void TTextGrid::SetColumns(const TTextColumns& Value) { Columns_->Assign(Value); }
 
 void TTextGrid::SetGutterKind(TGutterKind Value) {
   if (Value == GutterKind_) return;
@@ -239,9 +223,16 @@ void TTextGrid::SetCursor(std::int16_t Value) {
 
 // --- Notices --------------------------------------------------------------------------
 
+// Left as they were, the current cell, the corner and the selection could
+// name columns that no longer exist, and the layout that follows (and every
+// later paint) would fail on them. With the same number of columns every
+// index stays valid and nothing moves.
 void TTextGrid::ColumnsChanged() {
+  const std::int32_t oldCol = CurCol_, oldRow = CurRow_;
+  if (ColCount() != ClampedColCount_) ClampCurrentCell(true);
   BuildHeaderCells();
   Invalidate();
+  if (CurCol_ != oldCol || CurRow_ != oldRow) NotifyColRowChanged();
 }
 
 void TTextGrid::WMSize() {

@@ -111,11 +111,7 @@ class TTextGrid : public TGridObject {
   bool ReadOnly() const { return ReadOnly_; }
   void SetReadOnly(bool Value) { ReadOnly_ = Value; }
   TTextColumns& Columns() const { return *Columns_; }
-  // Copies Value's columns (one notice at the end). When the number of
-  // columns changes, the current cell and the moving corner are clamped into
-  // the new columns and the selection collapses onto the current cell, as
-  // SetColCount does, before the notice lays the grid out; OnColRowChanged
-  // fires when the current cell moved.
+  // Copies Value's columns (one notice at the end, see ColumnsChanged).
   void SetColumns(const TTextColumns& Value);
   TGutterKind GutterKind() const { return GutterKind_; }
   void SetGutterKind(TGutterKind Value);
@@ -259,7 +255,13 @@ class TTextGrid : public TGridObject {
   // HeaderLine lines, then lays out.
   void BuildHeaderCells();
   void ClearHeaderCells() { HeaderCells_.clear(); }
-  // All columns changed: header boxes rebuilt, layout, repaint all.
+  // All columns changed: header boxes rebuilt, layout, repaint all. When the
+  // number of columns changed since the last clamp (a column added or
+  // deleted through Columns(), or a copy of other columns), the current cell
+  // and the moving corner are first clamped into the columns and the
+  // selection collapses onto the current cell, as SetColCount does, so that
+  // neither the layout nor a later paint meets a column that is gone;
+  // OnColRowChanged fires at the end when the current cell moved.
   void ColumnsChanged();
 
   // --- Geometry (no side effects) --------------------------------------------------------
@@ -460,7 +462,11 @@ class TTextGrid : public TGridObject {
   void RowsMeeting(std::int32_t Top, std::int32_t Bottom, std::int32_t& First, std::int32_t& Last) const;
   // The fit of the visible, resizable columns to the width W.
   void FitColumns(std::int32_t W);
-  void ClampCurrentCell();
+  // After a change of the column or the row count: the current cell (and,
+  // WithCorner, the moving corner) is brought into the columns and rows
+  // (-1, -1 without a column or a row), the selection collapses onto the
+  // current cell, and the column count is noted as the one it was clamped for.
+  void ClampCurrentCell(bool WithCorner);
   // Keyboard pieces (GridKeys.cpp).
   void KeyDownCtrl(TVirtualKey Key);
   void KeyDownShift(TVirtualKey Key);
@@ -523,6 +529,7 @@ class TTextGrid : public TGridObject {
   std::unique_ptr<TTextInplace> InplaceEditor_;
   std::int32_t CurCol_ = 0;
   std::int32_t CurRow_ = 0;
+  std::int32_t ClampedColCount_ = 0;  // the column count of the last ClampCurrentCell
   std::int32_t MarkCol_ = 0;
   std::int32_t MarkRow_ = 0;
   tv::TRect SelArea_;

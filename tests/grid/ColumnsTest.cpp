@@ -175,6 +175,58 @@ TEST_F(ColumnsTest, DeleteRebuildsWithoutTheColumn) {
   EXPECT_EQ(G.ColumnsExtent(), 240);
 }
 
+// Adding and deleting columns through the collection keeps the current
+// cell, the moving corner and the selection inside the columns, as the
+// column-count setter does; a notice that leaves the count alone (a title)
+// keeps a block selected.
+TEST_F(ColumnsTest, CountChangesThroughTheCollectionKeepTheSelectionInside) {
+  std::vector<std::pair<int, int>> events;
+  G.OnColRowChanged = [&](TTextGrid&, int Col, int Row) { events.emplace_back(Col, Row); };
+  TTextGridTestAccess::SetCurrent(G, 3, 2);
+  TTextGridTestAccess::SetMark(G, 3, 4);
+  TTextGridTestAccess::SetSelArea(G, {2, 2, 3, 4});
+  G.Columns()[0].SetTitle("kept");
+  EXPECT_EQ(G.SelArea(), (tv::TRect{2, 2, 3, 4}));
+
+  G.Columns().Delete(3);
+  EXPECT_EQ(G.CurCol(), 2);
+  EXPECT_EQ(G.CurRow(), 2);
+  EXPECT_EQ(G.MarkCol(), 2);
+  EXPECT_EQ(G.MarkRow(), 4);
+  EXPECT_EQ(G.SelArea(), (tv::TRect{2, 2, 2, 2}));
+  EXPECT_EQ(events, (std::vector<std::pair<int, int>>{{2, 2}}));
+  EXPECT_NO_THROW(G.Paint());
+  EXPECT_NO_THROW(H.Resize(150, 150));  // scrolls the current cell into view
+  TVirtualKey left = VK_LEFT;
+  EXPECT_NO_THROW(G.KeyDown(left, ssShift));
+
+  // A new column moves nothing but collapses the selection.
+  TTextGridTestAccess::SetSelArea(G, {0, 0, 2, 2});
+  events.clear();
+  G.Columns().Add();
+  EXPECT_EQ(G.SelArea(), (tv::TRect{2, 2, 2, 2}));
+  EXPECT_TRUE(events.empty());
+
+  // Inside an update the clamp waits for its end, with one notice.
+  G.Columns().BeginUpdate();
+  G.Columns().Delete(3);
+  G.Columns().Delete(2);
+  G.Columns().EndUpdate();
+  EXPECT_EQ(G.CurCol(), 1);
+  EXPECT_EQ(events, (std::vector<std::pair<int, int>>{{1, 2}}));
+
+  G.Columns().Clear();
+  EXPECT_EQ(G.CurCol(), -1);
+  EXPECT_EQ(G.CurRow(), -1);
+  EXPECT_EQ(G.MarkCol(), -1);
+  EXPECT_EQ(G.SelArea(), (tv::TRect{-1, -1, -1, -1}));
+  EXPECT_NO_THROW(G.Paint());
+  G.Columns().Add();
+  EXPECT_EQ(G.CurCol(), 0);
+  EXPECT_EQ(G.CurRow(), 0);
+  EXPECT_NO_THROW(G.Paint());
+}
+
 TEST_F(ColumnsTest, CollectionCopyIsOneNotice) {
   TGridFixture other;
   other.Grid.SetColCount(2);
