@@ -56,15 +56,23 @@ void TTextGrid::SetCellTag(std::int32_t Col, std::int32_t Row, std::int32_t Tag)
   strings.SetTag(Row, Tag);
 }
 
-// Rows at or beyond RowCount are skipped like columns beyond the last one,
-// so that a merged cell reaching past the grid cannot stop a layout run.
+// A block reaching beyond the grid on any side (or past columns deleted
+// since it was added) covers only the cells that exist, so that it can stop
+// neither a layout run nor a paint pass.
+const TMergedCell& TTextGrid::MergedCellInGrid(std::int32_t Index, tv::TRect& Span) const {
+  if (Index < 0 || static_cast<std::size_t>(Index) >= MergedCells_.size()) throw tv::EListError(Index);
+  const TMergedCell& cell = *MergedCells_[static_cast<std::size_t>(Index)];
+  Span = {std::max(cell.Span.Left, 0), std::max(cell.Span.Top, 0), std::min(cell.Span.Right, ColCount() - 1),
+          std::min(cell.Span.Bottom, RowCount_ - 1)};
+  return cell;
+}
+
 void TTextGrid::ApplyMergedCells() {
   for (std::size_t i = 0; i < MergedCells_.size(); ++i) {
-    const tv::TRect span = MergedCells_[i]->Span;
-    const std::int32_t lastCol = std::min(span.Right, ColCount() - 1);
-    const std::int32_t lastRow = std::min(span.Bottom, RowCount_ - 1);
-    for (std::int32_t x = span.Left; x <= lastCol; ++x) {
-      for (std::int32_t y = span.Top; y <= lastRow; ++y) {
+    tv::TRect span;
+    MergedCellInGrid(static_cast<std::int32_t>(i), span);
+    for (std::int32_t x = span.Left; x <= span.Right; ++x) {
+      for (std::int32_t y = span.Top; y <= span.Bottom; ++y) {
         StoreCellText(x, y, std::string(), false);
         SetCellTag(x, y, -2);
       }

@@ -174,11 +174,12 @@ tv::TPoint TTextGrid::RepaintCellText(std::int32_t Col, std::int32_t Row, bool S
 }
 
 void TTextGrid::PaintMergedCell(std::int32_t Index) {
-  const TMergedCell& m = *MergedCells_.at(static_cast<std::size_t>(Index));
+  tv::TRect span;
+  const TMergedCell& m = MergedCellInGrid(Index, span);
+  if (span.Left > span.Right || span.Top > span.Bottom) return;
   const std::int32_t h = DefRowHeight_;
-  const tv::TRect block{CheckedSub(ColumnLeft(m.Span.Left), 1), CheckedSub(CheckedMul(m.Span.Top, h), 1),
-                        ColumnLeft(CheckedAdd(m.Span.Right, 1)),
-                        CheckedAdd(CheckedMul(m.Span.Top, h), CheckedMul(CheckedAdd(CheckedSub(m.Span.Bottom, m.Span.Top), 1), h))};
+  const tv::TRect block{CheckedSub(ColumnLeft(span.Left), 1), CheckedSub(CheckedMul(span.Top, h), 1),
+                        ColumnLeft(span.Right + 1), CheckedMul(CheckedAdd(span.Bottom, 1), h)};
   const tv::TRect rc = ToClientRect(block);
   tv::TRect common;
   if (!tv::IntersectRect(common, rc, CellArea_)) return;

@@ -310,9 +310,13 @@ class TTextGrid : public TGridObject {
   }
   std::int32_t GetCellTag(std::int32_t Col, std::int32_t Row) const;
   void SetCellTag(std::int32_t Col, std::int32_t Row, std::int32_t Tag);
-  // Blanks and tags -2 the cells under every merged cell (inside the grid).
+  // Blanks and tags -2 the cells under every merged cell, as far as its block
+  // lies inside the columns and rows.
   void ApplyMergedCells();
   void ClearMergedCells();
+  // Merged cell Index (tv::EListError outside MergedCells) and, in Span, the
+  // part of its block inside the columns and rows; false when none of it is.
+  const TMergedCell& MergedCellInGrid(std::int32_t Index, tv::TRect& Span) const;
 
   // --- Invalidation (client pixels, nothing erased) ------------------------------------
   void Invalidate() { Host_.Invalidate(); }

@@ -176,6 +176,7 @@ struct TTextGridTestAccess {
   static void SetEditorActive(TTextGrid& G, bool Active) { G.EditorActive_ = Active; }
   static void SetFillHandleRect(TTextGrid& G, const tv::TRect& R) { G.FillHandleRect_ = R; }
   static void SetCursorState(TTextGrid& G, std::int16_t Id) { G.Cursor_ = Id; }
+  static void PaintMergedCell(TTextGrid& G, std::int32_t Index) { G.PaintMergedCell(Index); }
 };
 
 // A grid in a fake window of W x H pixels, created (bars hidden, laid out).

@@ -4,6 +4,7 @@
 
 #include "FakeGridHost.h"
 #include "PixelCheck.h"
+#include "platform/Errors.h"
 #include "grid/qt/TextGridWidget.h"
 #include "platform/qt/Bitmap.h"
 
@@ -143,6 +144,43 @@ TEST_F(FixedCells, MergedCellIsPaintedOverItsBlock) {
   // Columns 1-2 (80 .. 240 unscrolled), rows 1-2, moved by the gutter and header.
   EXPECT_EQ(merged->Rect, (tv::TRect{99, 35, 260, 72}));
   EXPECT_EQ(merged - rects.begin(), 11);  // after the eleven data cells
+}
+
+// A block reaching beyond the grid on any side covers only the cells that
+// exist, in the layout and in the paint alike; a block wholly outside the
+// grid, or whose columns went, is left out; a bad index is the list's error.
+TEST_F(FixedCells, MergedCellBeyondTheGridCoversOnlyItsCellsInside) {
+  TMergedCell m;
+  m.Span = {-1, -2, 5, 1};
+  m.Color = tv::RGBColor(1, 2, 3);
+  G.AddMergedCell(m);
+  m.Span = {4, 0, 6, 1};
+  m.Color = tv::RGBColor(4, 5, 6);
+  G.AddMergedCell(m);
+  ASSERT_NO_THROW(G.SetRowCount(5));  // a layout run applies them
+  for (int c = 0; c < 3; ++c) {
+    for (int r = 0; r < 3; ++r) EXPECT_EQ(G.GetCellTag(c, r), r < 2 ? -2 : 0) << c << "," << r;
+  }
+  const auto blocks = [&](tv::TColor Color) {
+    std::vector<tv::TRect> found;
+    for (const auto& call : C.CallsOf(TCanvasOp::Rectangle)) {
+      if (call.Brush.Color == Color) found.push_back(call.Rect);
+    }
+    return found;
+  };
+  C.Clear();
+  ASSERT_NO_THROW(G.Paint());
+  // Columns 0-2 (0 .. 240 unscrolled), rows 0-1, moved by the gutter and header.
+  EXPECT_EQ(blocks(tv::RGBColor(1, 2, 3)), (std::vector<tv::TRect>{{19, 17, 260, 54}}));
+  EXPECT_TRUE(blocks(tv::RGBColor(4, 5, 6)).empty());
+
+  G.SetColCount(2);
+  C.Clear();
+  ASSERT_NO_THROW(G.Paint());
+  EXPECT_EQ(blocks(tv::RGBColor(1, 2, 3)), (std::vector<tv::TRect>{{19, 17, 180, 54}}));
+
+  EXPECT_THROW(TTextGridTestAccess::PaintMergedCell(G, 2), tv::EListError);
+  EXPECT_THROW(TTextGridTestAccess::PaintMergedCell(G, -1), tv::EListError);
 }
 
 // A raised box: black outline, light lines left and top with dark far ends,
