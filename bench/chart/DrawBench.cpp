@@ -65,6 +65,7 @@ class TNullCanvas : public tv::TCanvas {
   void CopyRect(const tv::TRect&, tv::TCanvas&, const tv::TRect&) override {}
   void SelectClipRegion(const tv::TRegion&) override {}
   void RemoveClipRegion() override {}
+  bool GetClipRegion(tv::TRegion&) const override { return false; }
 };
 
 void BM_DrawChartComputeOnly(benchmark::State& State) {

@@ -20,17 +20,60 @@ using tv::CheckedMul;
 using tv::CheckedSub;
 
 namespace {
-// Removes the canvas's clip region when it ends, also when a drawing handler
-// raises an error in the middle of the pass.
-class TClipScope {
+// Gives the canvas back the clip region in force when it began (none, at the
+// start of a pass) when it ends, also when a drawing handler raises an error
+// in the middle; with KeepTools also its pen, brush and font.
+class TCanvasScope {
  public:
-  explicit TClipScope(tv::TCanvas& Canvas) : Canvas_(Canvas) {}
-  ~TClipScope() { Canvas_.RemoveClipRegion(); }
-  TClipScope(const TClipScope&) = delete;
-  TClipScope& operator=(const TClipScope&) = delete;
+  TCanvasScope(tv::TCanvas& Canvas, bool KeepTools)
+      : Canvas_(Canvas), HadClip_(Canvas.GetClipRegion(Clip_)), KeepTools_(KeepTools) {
+    if (KeepTools) {
+      Pen_ = Canvas.Pen;
+      Brush_ = Canvas.Brush;
+      Font_ = Canvas.Font;
+    }
+  }
+  ~TCanvasScope() {
+    if (HadClip_) {
+      Canvas_.SelectClipRegion(Clip_);
+    } else {
+      Canvas_.RemoveClipRegion();
+    }
+    if (KeepTools_) {
+      Canvas_.Pen = Pen_;
+      Canvas_.Brush = Brush_;
+      Canvas_.Font = Font_;
+    }
+  }
+  TCanvasScope(const TCanvasScope&) = delete;
+  TCanvasScope& operator=(const TCanvasScope&) = delete;
+
+  // R within the clip that was in force when the scope began.
+  tv::TRegion Within(const tv::TRect& R) const {
+    return HadClip_ ? tv::TRegion::Combine(tv::TRegion(R), Clip_, tv::TRegionMode::rgnAnd) : tv::TRegion(R);
+  }
 
  private:
   tv::TCanvas& Canvas_;
+  tv::TRegion Clip_;
+  bool HadClip_;
+  bool KeepTools_;
+  tv::TPen Pen_;
+  tv::TBrush Brush_;
+  tv::TFont Font_;
+};
+
+// Sets a flag for its own lifetime and gives back the value it found.
+class TFlagScope {
+ public:
+  explicit TFlagScope(bool& Flag) : Flag_(Flag), Old_(Flag) { Flag = true; }
+  ~TFlagScope() { Flag_ = Old_; }
+  TFlagScope(const TFlagScope&) = delete;
+  TFlagScope& operator=(const TFlagScope&) = delete;
+
+ private:
+  bool& Flag_;
+  bool Old_;
 };
 
 tv::TRect Grown(const tv::TRect& R, std::int32_t D) {
@@ -72,6 +115,7 @@ void TTextGrid::RowsMeeting(std::int32_t Top, std::int32_t Bottom, std::int32_t&
 
 void TTextGrid::Paint() {
   if (PaintLocked_ || !Host_.HandleAllocated()) return;
+  const TFlagScope painting(Painting_);
   tv::TCanvas& c = Canvas();
   const tv::TRect client = Host_.ClientRect();
   if (ColCount() == 0) {
@@ -88,7 +132,7 @@ void TTextGrid::Paint() {
     const auto lessRing = [&](const tv::TRect& R) {
       return Enabled_ ? tv::TRegion::Combine(tv::TRegion(R), ring, tv::TRegionMode::rgnDiff) : tv::TRegion(R);
     };
-    TClipScope clip(c);
+    const TCanvasScope clip(c, false);
     c.SelectClipRegion(lessRing(cells));
 
     const std::int32_t dx = DX();
@@ -149,6 +193,10 @@ void TTextGrid::PaintCell(std::int32_t Col, std::int32_t Row) {
 // result. The handler draws unclipped; the grid's own fill and text are
 // clipped to the cell area, so that a cell partly under the header or the
 // footer (after a wheel step between rows) cannot paint over them.
+// A cell written by a drawing handler inside a pass is repainted within the
+// pass's clip as well, and the pass then goes on with its clip, pen, brush
+// and font as they were; outside a pass the canvas keeps what the repaint
+// left (the in-place editor measures its height with that font).
 tv::TPoint TTextGrid::RepaintCellText(std::int32_t Col, std::int32_t Row, bool ShowEnd) {
   tv::TPoint caret{-1, -1};
   bool handled = false;
@@ -156,14 +204,14 @@ tv::TPoint TTextGrid::RepaintCellText(std::int32_t Col, std::int32_t Row, bool S
   tv::TRect common;
   if (!tv::IntersectRect(common, rc, CellArea_)) return caret;
   tv::TCanvas& c = Canvas();
+  const TCanvasScope scope(c, Painting_);
   c.Brush.Color = CellColor(Col, Row);
   c.Font = Columns_->GetItem(Col).Font();
   if (OnDrawCell) OnDrawCell(*this, c, Col, Row, rc, handled);
   if (!handled) {
     const TTextColumn& column = Columns_->GetItem(Col);
     const tv::TRect text = TextRectOf(rc);
-    TClipScope clip(c);
-    c.SelectClipRegion(tv::TRegion(CellArea_));
+    c.SelectClipRegion(scope.Within(CellArea_));
     c.Brush.Style = tv::TBrushStyle::bsSolid;
     c.FillRect(text);
     c.Brush.Style = tv::TBrushStyle::bsClear;

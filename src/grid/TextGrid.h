@@ -421,8 +421,10 @@ class TTextGrid : public TGridObject {
   // --- Painting ------------------------------------------------------------------------
   // The paint pass over the whole client area, on the host's canvas.
   void Paint();
-  // Repaints cell (Col, Row) at once outside a pass and flushes it; returns
-  // the caret point after its text, (-1, -1) when nothing was drawn.
+  // Repaints cell (Col, Row) at once and flushes it; returns the caret point
+  // after its text, (-1, -1) when nothing was drawn. Inside a pass (a cell
+  // written by a drawing handler) it paints within the pass's clip and gives
+  // the pass back its clip, pen, brush and font.
   tv::TPoint RepaintCellText(std::int32_t Col, std::int32_t Row, bool ShowEnd);
   // Draws Text in Rect on ACanvas, aligned; ShowEnd moves a left-aligned text
   // that is too wide so that its end shows. Returns the caret point
@@ -514,6 +516,7 @@ class TTextGrid : public TGridObject {
   std::int32_t HeaderLine_ = 1;
   std::vector<std::unique_ptr<THeaderInfo>> HeaderCells_;
   bool PaintLocked_ = false;
+  bool Painting_ = false;  // a paint pass runs
   tv::TColor Color_ = tv::clWindow;
   tv::TColor AlternateColor_ = tv::clWindow;
   tv::TColor GridColor_ = tv::clBtnFace;

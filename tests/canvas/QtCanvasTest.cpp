@@ -310,6 +310,32 @@ TEST_F(ClipTest, RegionsLimitPaintingUntilRemoved) {
   EXPECT_EQ(CountOf(b, Red), 60 * 60);
 }
 
+// The clip in force reads back as it was selected (an empty one included),
+// on a picture's canvas and on the recording one; none after it was removed
+// or after the picture took a new size.
+TEST_F(ClipTest, TheClipInForceReadsBack) {
+  TBitmap b(60, 60);
+  TRecordingCanvas recorder;
+  const TRegion ring = TRegion::Combine(TRegion({9, 19, 51, 61}), TRegion({12, 22, 48, 58}), TRegionMode::rgnXor);
+  for (TCanvas* c : std::initializer_list<TCanvas*>{&b.Canvas(), &recorder}) {
+    TRegion read({1, 2, 3, 4});
+    EXPECT_FALSE(c->GetClipRegion(read));
+    EXPECT_EQ(read, TRegion({1, 2, 3, 4}));  // left as it was
+    c->SelectClipRegion(ring);
+    ASSERT_TRUE(c->GetClipRegion(read));
+    EXPECT_EQ(read, ring);
+    c->SelectClipRegion(TRegion());
+    ASSERT_TRUE(c->GetClipRegion(read));
+    EXPECT_TRUE(read.IsEmpty());
+    c->RemoveClipRegion();
+    EXPECT_FALSE(c->GetClipRegion(read));
+  }
+  b.Canvas().SelectClipRegion(ring);
+  b.SetSize(40, 40);
+  TRegion read;
+  EXPECT_FALSE(b.Canvas().GetClipRegion(read));
+}
+
 using CopyTest = QtCanvasTest;
 
 TEST_F(CopyTest, PlainCopyIsOneToOneAndBlackBeyondTheSource) {

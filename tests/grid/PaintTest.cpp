@@ -4,7 +4,7 @@
 // placement rules.
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <algorithm>
 
 #include "FakeGridHost.h"
 #include "platform/Errors.h"
@@ -210,6 +210,43 @@ TEST_F(PaintTest, SingleCellRepaintIsClippedToTheCellArea) {
   EXPECT_EQ(G.RepaintCellText(1, 30, false), (tv::TPoint{-1, -1}));
   EXPECT_EQ(seen, tv::TRect{});
   EXPECT_TRUE(C.Calls().empty());
+}
+
+// A cell written by a handler during the pass is repainted within the clip
+// the pass has in force, and the pass goes on with its clip and with the
+// canvas as it had prepared it for the handler's cell.
+TEST_F(PaintTest, CellWrittenDuringThePassKeepsThePassClipAndCanvas) {
+  G.Columns()[1].SetColor(tv::clRed);
+  tv::TFont bold = G.Columns()[1].Font();
+  bold.Bold = true;
+  G.Columns()[1].SetFont(bold);
+  std::vector<tv::TRegion> clips;  // in force at each handler call of column 0
+  G.OnDrawCell = [&](TTextGrid& Sender, tv::TCanvas& Canvas, int X, int Y, tv::TRect, bool&) {
+    if (X != 0 || Y > 1) return;
+    tv::TRegion clip;
+    EXPECT_TRUE(Canvas.GetClipRegion(clip));
+    clips.push_back(clip);
+    if (Y == 0) Sender.SetCellText(1, 5, "written");
+  };
+  C.Clear();
+  G.Paint();
+  ASSERT_EQ(clips.size(), 2u);
+  EXPECT_EQ(clips[1], clips[0]);
+  const auto selects = C.CallsOf(TCanvasOp::SelectClipRegion);
+  ASSERT_GE(selects.size(), 2u);
+  EXPECT_EQ(selects[1].Region, tv::TRegion::Combine(clips[0], tv::TRegion(G.CellArea()), tv::TRegionMode::rgnAnd));
+  const tv::TRect cell00 = G.ToClientRect(G.CellBounds(0, 0));
+  const auto rects = C.CallsOf(TCanvasOp::Rectangle);
+  auto own = std::find_if(rects.begin(), rects.end(), [&](const auto& c) { return c.Rect == cell00; });
+  ASSERT_NE(own, rects.end());
+  EXPECT_EQ(own->Brush.Color, G.CellColor(0, 0));
+  EXPECT_EQ(own->Font, G.Columns()[0].Font());
+  EXPECT_EQ(F.Host.Flushed.size(), 1u);
+  // Outside a pass the repaint leaves no clip behind.
+  G.OnDrawCell = nullptr;
+  G.SetCellText(1, 6, "later");
+  tv::TRegion none;
+  EXPECT_FALSE(C.GetClipRegion(none));
 }
 
 TEST(TextPlacement, DrawTextAligned) {

@@ -173,6 +173,43 @@ TEST_F(ScrollingWidget, PaintErrorGoesToTheHook) {
   EXPECT_EQ(seen, "bad icon");
 }
 
+// Counts the paint events of one widget.
+struct TPaintCounter : QObject {
+  int Paints = 0;
+  bool eventFilter(QObject*, QEvent* Event) override {
+    if (Event->type() == QEvent::Paint) ++Paints;
+    return false;
+  }
+};
+
+// A cell that a drawing handler writes during a paint shows with that very
+// paint: the widget asks for no second one.
+TEST_F(ScrollingWidget, CellWrittenWhilePaintingShowsWithThatPaint) {
+  G.OnDrawCell = [](TTextGrid& Sender, tv::TCanvas&, int X, int Y, tv::TRect, bool&) {
+    if (X == 0 && Y == 0) Sender.SetCellText(1, 3, "WWWW");
+  };
+  TPaintCounter counter;
+  W.installEventFilter(&counter);
+  G.Invalidate();
+  W.repaint();
+  QApplication::processEvents();
+  W.removeEventFilter(&counter);
+  EXPECT_EQ(counter.Paints, 1);
+  EXPECT_EQ(G.CellTextOrEmpty(1, 3), "WWWW");
+  const QImage shot = W.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage& buffer = W.BackBuffer();
+  const tv::TRect cell = G.ToClientRect(G.CellBounds(1, 3));
+  int ink = 0, differing = 0;
+  for (int y = cell.Top + 2; y < cell.Bottom - 2; ++y) {
+    for (int x = cell.Left + 4; x < cell.Right - 4; ++x) {
+      ink += (buffer.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF ? 1 : 0;
+      differing += (shot.pixel(x + 2, y + 2) & 0xFFFFFF) != (buffer.pixel(x, y) & 0xFFFFFF) ? 1 : 0;
+    }
+  }
+  EXPECT_GT(ink, 20);
+  EXPECT_EQ(differing, 0);
+}
+
 // A tall grid: 1000 rows, every notch 120 pixels, up and down, and no
 // further than the ends.
 TEST(WidgetWheel, ScrollsATallGrid) {

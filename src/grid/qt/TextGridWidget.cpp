@@ -64,11 +64,18 @@ class TTextGridWidget::THost : public TTextGridHost {
   // next paint, together with any other change made before it: a run of cell
   // writes costs one screen update, and an invalidation made before them
   // (a new title, say) is painted after them, as on a window that paints its
-  // invalid area at its next paint message.
+  // invalid area at its next paint message. A cell written by a drawing
+  // handler during a paint shows with that paint; only what lies outside
+  // its area is asked for afterwards.
   void FlushRect(const tv::TRect& R) override {
     if (!W_.isVisible()) return;
     const QRect r = ToQRect(R).intersected(QRect(QPoint(0, 0), W_.ClientSize()));
-    if (!r.isEmpty()) W_.update(r.translated(W_.ClientGeometry().topLeft()));
+    if (r.isEmpty()) return;
+    if (W_.Painting_) {
+      W_.PaintedFlush_ += r;
+    } else {
+      W_.update(r.translated(W_.ClientGeometry().topLeft()));
+    }
   }
 
   void SetScrollInfo(std::int32_t Kind, std::int32_t Max, std::int32_t Pos, std::int32_t Mask) override {
@@ -284,7 +291,12 @@ void TTextGridWidget::PaintPending() {
 }
 
 void TTextGridWidget::paintEvent(QPaintEvent* Event) {
+  Painting_ = true;
   PaintPending();
+  Painting_ = false;
+  const QRegion later = PaintedFlush_.translated(ClientGeometry().topLeft()) - Event->region();
+  PaintedFlush_ = QRegion();
+  if (!later.isEmpty()) update(later);
   QPainter p(this);
   p.setClipRegion(Event->region());
   const QRect client = ClientGeometry();

@@ -150,6 +150,8 @@ class TTextGridWidget : public QWidget {
   QLineEdit* Editor_ = nullptr;
   tv::TBitmap Buffer_;
   QRegion Dirty_;  // client pixels the grid asked to repaint
+  bool Painting_ = false;  // the grid's paint pass runs
+  QRegion PaintedFlush_;   // client pixels flushed during the pass
   QSize LastClientSize_{-1, -1};
   TBorderStyle BorderStyle_ = bsSingle;
   bool TabStop_ = true;

@@ -235,6 +235,10 @@ class TCanvas {
   // Limits all painting to Region (a copy is kept) until it is removed.
   virtual void SelectClipRegion(const TRegion& Region) = 0;
   virtual void RemoveClipRegion() = 0;
+  // The clip region in force, as selected, into Region; false (Region left
+  // as it was) when none is, like the platform's GetClipRgn. A code that
+  // draws inside another's drawing restores the clip it found with it.
+  virtual bool GetClipRegion(TRegion& Region) const = 0;
 
  protected:
   TPoint PenPos_;

@@ -73,9 +73,20 @@ void TRecordingCanvas::CopyRect(const TRect& Dest, TCanvas& Source, const TRect&
 
 void TRecordingCanvas::SelectClipRegion(const TRegion& Region) {
   Record(TCanvasOp::SelectClipRegion).Region = Region;
+  ClipSelected_ = true;
+  Clip_ = Region;
 }
 
-void TRecordingCanvas::RemoveClipRegion() { Record(TCanvasOp::RemoveClipRegion); }
+void TRecordingCanvas::RemoveClipRegion() {
+  Record(TCanvasOp::RemoveClipRegion);
+  ClipSelected_ = false;
+  Clip_ = TRegion();
+}
+
+bool TRecordingCanvas::GetClipRegion(TRegion& Region) const {
+  if (ClipSelected_) Region = Clip_;
+  return ClipSelected_;
+}
 
 std::vector<TCanvasCall> TRecordingCanvas::CallsOf(TCanvasOp Op) const {
   std::vector<TCanvasCall> out;

@@ -54,6 +54,7 @@ class TRecordingCanvas : public TCanvas {
   void CopyRect(const TRect& Dest, TCanvas& Source, const TRect& Src) override;
   void SelectClipRegion(const TRegion& Region) override;
   void RemoveClipRegion() override;
+  bool GetClipRegion(TRegion& Region) const override;
 
   const std::vector<TCanvasCall>& Calls() const { return Calls_; }
   // The logged calls of one kind, in order.
@@ -67,6 +68,8 @@ class TRecordingCanvas : public TCanvas {
  private:
   TCanvasCall& Record(TCanvasOp Op);
   std::vector<TCanvasCall> Calls_;
+  bool ClipSelected_ = false;
+  TRegion Clip_;
 };
 
 }  // namespace tv

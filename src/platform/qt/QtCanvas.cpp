@@ -656,6 +656,7 @@ void TQtCanvas::SelectClipRegion(const TRegion& Region) {
   const QRect dev = DeviceRect();
   ClipSelected_ = true;
   ClipBoxes_.clear();
+  Clip_ = Region;
   for (const TRect& r : Region.Rects()) {
     const QRect c = ClampedRect(r.Left, r.Top, r.Right, r.Bottom, dev.adjusted(-1, -1, 1, 1));
     if (!c.isEmpty()) q += c;
@@ -675,6 +676,11 @@ void TQtCanvas::RemoveClipRegion() {
   Painter_->setClipping(false);
   ClipSelected_ = false;
   ClipBoxes_.clear();
+}
+
+bool TQtCanvas::GetClipRegion(TRegion& Region) const {
+  if (ClipSelected_) Region = Clip_;
+  return ClipSelected_;
 }
 
 }  // namespace tv

@@ -58,6 +58,7 @@ class TQtCanvas : public TCanvas {
   void CopyRect(const TRect& Dest, TCanvas& Source, const TRect& Src) override;
   void SelectClipRegion(const TRegion& Region) override;
   void RemoveClipRegion() override;
+  bool GetClipRegion(TRegion& Region) const override;
 
   // The Qt font that the current Font maps to (face, pixel size, style).
   const QFont& QtFont();
@@ -126,6 +127,7 @@ class TQtCanvas : public TCanvas {
   // direct pixel writes; ClipBoxes_ empty with ClipSelected_ lets nothing through.
   bool ClipSelected_ = false;
   std::vector<TPixelBox> ClipBoxes_;
+  TRegion Clip_;  // the region as selected, for GetClipRegion
   TPixelBox DeviceBox_;  // scratch: the whole device as the one clip box
 
   // The pixels the painter paints for an ellipse with a one-pixel solid or no
