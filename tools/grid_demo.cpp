@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
   };
   g.OnHeaderClick = [=](TTextGrid&, int Col, TMouseButton, TShiftState) { show(QString("Column %1").arg(Col)); };
   g.OnGutterClick = [=](TTextGrid&, int Row, TMouseButton, TShiftState) { show(QString("Row %1").arg(Row)); };
-  grid->OnInputError = [=](const std::exception& Error) { show(QString("Error: %1").arg(Error.what())); };
+  grid->OnError = [=](const std::exception& Error) { show(QString("Error: %1").arg(Error.what())); };
   show("Click a cell; click it again to edit it. Drag borders and the fill handle.");
 
   const int width = grid->ClientGeometry().left() * 2 + g.GutterWidth() + g.VisibleColumnsWidth() +

@@ -303,9 +303,9 @@ TEST_F(InputWidget, EditorStoresEveryChangeAndClosesOnItsKeys) {
   EXPECT_EQ(n, 4);
 }
 
-TEST_F(InputWidget, AnErrorOfAHandlerGoesToOnInputError) {
+TEST_F(InputWidget, AnErrorOfAHandlerGoesToOnError) {
   std::vector<std::string> errors;
-  W->OnInputError = [&](const std::exception& Error) { errors.emplace_back(Error.what()); };
+  W->OnError = [&](const std::exception& Error) { errors.emplace_back(Error.what()); };
   G.OnCellChanging = [](TTextGrid&, int, int, bool&) { throw std::runtime_error("refused"); };
   QTest::keyClicks(W, "a");
   EXPECT_EQ(errors, std::vector<std::string>{"refused"});

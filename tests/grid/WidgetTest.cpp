@@ -9,9 +9,11 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <functional>
 
 #include "FakeGridHost.h"
 #include "grid/qt/TextGridWidget.h"
+#include "platform/Errors.h"
 #include "platform/qt/Bitmap.h"
 
 namespace {
@@ -166,7 +168,7 @@ TEST_F(ScrollingWidget, ChangedCellShowsAtOnce) {
 // error hook instead of unwinding through Qt.
 TEST_F(ScrollingWidget, PaintErrorGoesToTheHook) {
   std::string seen;
-  W.OnPaintError = [&](const std::exception& E) { seen = E.what(); };
+  W.OnError = [&](const std::exception& E) { seen = E.what(); };
   G.OnDrawCell = [](TTextGrid&, tv::TCanvas&, int, int, tv::TRect, bool&) { throw std::runtime_error("bad icon"); };
   G.Invalidate();
   W.repaint();
@@ -208,6 +210,62 @@ TEST_F(ScrollingWidget, CellWrittenWhilePaintingShowsWithThatPaint) {
   }
   EXPECT_GT(ink, 20);
   EXPECT_EQ(differing, 0);
+}
+
+// An error that the grid raises inside any Qt event (a size change, the
+// wheel, a scroll-bar action, a font change) goes to the error hook and
+// never unwinds through Qt. The errors come from a linked grid that fails
+// whenever its vertical bar is set, and from a column too wide to be marked.
+TEST_F(ScrollingWidget, EveryEventsErrorGoesToTheHook) {
+  std::vector<std::string> errors;
+  W.OnError = [&](const std::exception& E) { errors.emplace_back(E.what()); };
+  TGridFixture linked;
+  bool fail = false;
+  linked.Host.OnScrollInfo = [&] {
+    if (fail) throw tv::EInvalidOp("linked bar");
+  };
+  G.SetLinkedGrid(&linked.Grid);
+  W.ScrollBar(SB_VERT)->triggerAction(QAbstractSlider::SliderPageStepAdd);  // the range reaches the linked grid
+  ASSERT_EQ(G.ScrollY(), 90);
+  fail = true;
+  int escaped = 0;
+  const auto run = [&](const char* What, const std::function<void()>& Action) {
+    errors.clear();
+    try {
+      Action();
+    } catch (const std::exception&) {
+      ++escaped;
+    }
+    EXPECT_EQ(errors, std::vector<std::string>{"linked bar"}) << What;
+  };
+  run("scroll-bar action", [&] { W.ScrollBar(SB_VERT)->triggerAction(QAbstractSlider::SliderSingleStepAdd); });
+  EXPECT_EQ(W.ScrollBar(SB_VERT)->value(), G.ScrollY());  // the bar shows where the grid went
+  run("wheel", [&] {
+    QWheelEvent e(QPointF(50, 50), W.mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&W, &e);
+  });
+  run("size", [&] {
+    TTextGridTestAccess::SetScrollY(linked.Grid, 0);
+    W.resize(250, 204);
+  });
+  fail = false;
+  G.Columns()[1].WriteWidth(INT32_MAX);
+  errors.clear();
+  bool overflow = false;
+  W.OnError = [&](const std::exception& E) {
+    errors.emplace_back(E.what());
+    overflow = dynamic_cast<const tv::EIntOverflow*>(&E) != nullptr;
+  };
+  try {
+    W.setFont(QFont("Liberation Serif", 20));
+  } catch (const std::exception&) {
+    ++escaped;
+  }
+  EXPECT_EQ(errors.size(), 1u);
+  EXPECT_TRUE(overflow);
+  EXPECT_EQ(escaped, 0);
+  G.SetLinkedGrid(nullptr);
 }
 
 // A tall grid: 1000 rows, every notch 120 pixels, up and down, and no

@@ -266,7 +266,9 @@ void TTextGridWidget::LayoutChildren() {
   if (Grid_ != nullptr) Grid_->WMSize();
 }
 
-void TTextGridWidget::resizeEvent(QResizeEvent*) { LayoutChildren(); }
+void TTextGridWidget::resizeEvent(QResizeEvent*) {
+  Guarded([this] { LayoutChildren(); });
+}
 
 void TTextGridWidget::EnsureBufferSize() {
   const QSize size = ClientSize();
@@ -279,14 +281,14 @@ void TTextGridWidget::PaintPending() {
   EnsureBufferSize();
   if (Dirty_.isEmpty()) return;
   Dirty_ = QRegion();
-  try {
-    Grid_->Paint();
-  } catch (const std::exception& error) {
-    if (OnPaintError) {
-      OnPaintError(error);
-    } else {
-      qWarning("Text grid paint: %s", error.what());
-    }
+  Guarded([this] { Grid_->Paint(); });
+}
+
+void TTextGridWidget::ReportError(const std::exception& Error) {
+  if (OnError) {
+    OnError(Error);
+  } else {
+    qWarning("Text grid: %s", Error.what());
   }
 }
 
@@ -347,11 +349,11 @@ void TTextGridWidget::RestartBlink() {
 // Qt already names the widget that takes the focus when the old one hears
 // of its loss: the grid's own edit field keeps the editor open.
 void TTextGridWidget::focusInEvent(QFocusEvent*) {
-  if (Grid_ != nullptr) Grid_->WMSetFocus();
+  if (Grid_ != nullptr) Guarded([this] { Grid_->WMSetFocus(); });
 }
 
 void TTextGridWidget::focusOutEvent(QFocusEvent*) {
-  if (Grid_ != nullptr) Grid_->WMKillFocus(QApplication::focusWidget() == Editor_);
+  if (Grid_ != nullptr) Guarded([this] { Grid_->WMKillFocus(QApplication::focusWidget() == Editor_); });
 }
 
 // A new widget font (set on the widget or come from its parent) becomes the
@@ -368,14 +370,14 @@ void TTextGridWidget::changeEvent(QEvent* Event) {
   next.Italic = f.italic();
   next.Underline = f.underline();
   if (next == Grid_->Font()) return;
-  Grid_->SetFont(next);
+  Guarded([&] { Grid_->SetFont(next); });
 }
 
 void TTextGridWidget::wheelEvent(QWheelEvent* Event) {
   const int delta = Event->angleDelta().y();
   Event->accept();
   if (delta == 0) return;
-  Grid_->WMMouseWheel(static_cast<std::int16_t>(std::clamp(delta, -32768, 32767)));
+  Guarded([&] { Grid_->WMMouseWheel(static_cast<std::int16_t>(std::clamp(delta, -32768, 32767))); });
 }
 
 // The wheel over a scroll bar scrolls the grid, as over the client area.
@@ -412,14 +414,17 @@ void TTextGridWidget::ScrollReleased(std::int32_t Kind) {
 }
 
 // Inside an action the bar takes its slider position as its value when the
-// action ends; elsewhere the value is set without signals.
+// action ends; elsewhere the value is set without signals. Also after an
+// error the bar shows the offset the grid has.
 void TTextGridWidget::SendScroll(std::int32_t Kind, std::int32_t Code, std::int32_t Pos, bool InAction) {
   QScrollBar* bar = ScrollBar(Kind);
-  if (Kind == SB_HORZ) {
-    Grid_->WMHScroll(Code, Pos);
-  } else {
-    Grid_->WMVScroll(Code, Pos);
-  }
+  Guarded([&] {
+    if (Kind == SB_HORZ) {
+      Grid_->WMHScroll(Code, Pos);
+    } else {
+      Grid_->WMVScroll(Code, Pos);
+    }
+  });
   const int offset = Kind == SB_HORZ ? Grid_->ScrollX() : Grid_->ScrollY();
   if (InAction) {
     bar->setSliderPosition(offset);

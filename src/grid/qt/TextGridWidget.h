@@ -14,8 +14,12 @@
 // without a button) and releases go to the grid's mouse handlers in client
 // pixels; the grid's capture grabs the mouse. The in-place editor is a
 // borderless QLineEdit child whose changes, keys and characters go to the
-// grid's TTextInplace. An error that a grid handler raises inside an input
-// event ends that event's handling and goes to OnInputError.
+// grid's TTextInplace.
+//
+// No error of the grid leaves a Qt event: one raised while the widget paints,
+// takes a key, a mouse event, a change of the edit field, a size change, the
+// wheel, a scroll-bar action, a focus change or a font change ends that
+// event's handling and goes to OnError.
 //
 // The body table of the main window, for instance:
 //   auto* grid = new TTextGridWidget(parent);
@@ -85,14 +89,12 @@ class TTextGridWidget : public QWidget {
   bool CaretBlinkPhase() const { return CaretBlinkOn_; }
   QRect CaretBounds() const { return Caret_; }
 
-  // Called with an error that a paint pass raised (a drawing handler's);
-  // the pass ends there, as the grid's paint pass catches nothing. Unset:
-  // the error's text goes to Qt's warning output.
-  std::function<void(const std::exception&)> OnPaintError;
-  // Called with an error that the grid raised while it handled a key, a
-  // mouse event or a change in the editor (a cell event's handler, say).
-  // Unset: the error's text goes to Qt's warning output.
-  std::function<void(const std::exception&)> OnInputError;
+  // Called with an error that the grid raised inside a Qt event: a paint
+  // pass (a drawing handler's error ends the pass there, as the pass catches
+  // nothing), a key, a mouse event, a change in the editor (a cell event's
+  // handler, say), a size change, the wheel, a scroll bar, a focus or a font
+  // change. Unset: the error's text goes to Qt's warning output.
+  std::function<void(const std::exception&)> OnError;
 
   // The grid holds the mouse capture (between a press and its release).
   bool MouseCaptured() const { return Captured_; }
@@ -134,11 +136,11 @@ class TTextGridWidget : public QWidget {
   void UpdateCaret();
   // A newly placed or shown caret starts in its visible half.
   void RestartBlink();
-  // Runs Action, a call into the grid from an input event; an error it
-  // raises goes to OnInputError.
+  // Runs Action, a call into the grid from a Qt event; an error it raises
+  // goes to OnError.
   template <class F>
   void Guarded(F&& Action);
-  void ReportInputError(const std::exception& Error);
+  void ReportError(const std::exception& Error);
   // The editor's key events: true when the editor must not see the event.
   bool EditorKey(QKeyEvent* Event);
   void ForwardMouse(QMouseEvent* Event);
@@ -171,7 +173,7 @@ void TTextGridWidget::Guarded(F&& Action) {
   try {
     Action();
   } catch (const std::exception& error) {
-    ReportInputError(error);
+    ReportError(error);
   }
 }
 

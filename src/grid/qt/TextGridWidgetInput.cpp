@@ -96,14 +96,6 @@ bool KnownButton(Qt::MouseButton Button) {
 }
 }  // namespace
 
-void TTextGridWidget::ReportInputError(const std::exception& Error) {
-  if (OnInputError) {
-    OnInputError(Error);
-  } else {
-    qWarning("Text grid input: %s", Error.what());
-  }
-}
-
 // The arrows (always) and the characters typed without Ctrl or Alt are the
 // grid's, never a shortcut's or a mnemonic's.
 bool TTextGridWidget::event(QEvent* Event) {
