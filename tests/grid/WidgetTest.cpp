@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 #include <functional>
 
@@ -265,6 +268,71 @@ TEST_F(ScrollingWidget, EveryEventsErrorGoesToTheHook) {
   EXPECT_EQ(errors.size(), 1u);
   EXPECT_TRUE(overflow);
   EXPECT_EQ(escaped, 0);
+  G.SetLinkedGrid(nullptr);
+}
+
+// Right-clicks Bar at (X, Y) and chooses the item Text from the context menu
+// it opens; false when it opened none with that item.
+bool ChooseFromContextMenu(QScrollBar* Bar, QPoint At, const QString& Text) {
+  bool chosen = false;
+  QTimer poll;
+  poll.setInterval(5);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) return;
+    poll.stop();
+    for (QAction* action : menu->actions()) {
+      if (action->text() == Text) {
+        menu->setActiveAction(action);
+        QTest::keyClick(menu, Qt::Key_Return);
+        chosen = true;
+        return;
+      }
+    }
+    menu->close();
+  });
+  poll.start();
+  QContextMenuEvent event(QContextMenuEvent::Mouse, At, Bar->mapToGlobal(At));
+  QApplication::sendEvent(Bar, &event);
+  return chosen;
+}
+
+// Every change of a bar's position reaches the grid, once: the context
+// menu's items (a new value without an action, or an action) and a value
+// set on the bar; the bar then shows the offset the grid took.
+TEST_F(ScrollingWidget, EveryPositionOfTheBarReachesTheGrid) {
+  QScrollBar* bar = W.ScrollBar(SB_VERT);
+  TGridFixture linked;
+  G.SetLinkedGrid(&linked.Grid);
+  G.WMSize();  // the range reaches the linked grid
+  const auto moves = [&] {
+    int n = 0;
+    for (const auto& call : linked.Host.ScrollCalls) n += call.Kind == SB_VERT && call.Mask == SIF_POS ? 1 : 0;
+    return n;
+  };
+
+  linked.Host.ClearLogs();
+  ASSERT_TRUE(ChooseFromContextMenu(bar, QPoint(8, bar->height() / 2), "Scroll here"));
+  EXPECT_GT(G.ScrollY(), 0);
+  EXPECT_EQ(G.ScrollY() % G.DefRowHeight(), 0);
+  EXPECT_EQ(bar->value(), G.ScrollY());
+  EXPECT_EQ(moves(), 1);
+
+  const int here = G.ScrollY();
+  linked.Host.ClearLogs();
+  ASSERT_TRUE(ChooseFromContextMenu(bar, QPoint(8, 8), "Page up"));
+  EXPECT_EQ(G.ScrollY(), here - G.PageStep());
+  EXPECT_EQ(bar->value(), G.ScrollY());
+  EXPECT_EQ(moves(), 1);
+
+  ASSERT_TRUE(ChooseFromContextMenu(bar, QPoint(8, 8), "Bottom"));
+  EXPECT_EQ(bar->value(), G.ScrollY());
+
+  linked.Host.ClearLogs();
+  bar->setValue(500);
+  EXPECT_EQ(G.ScrollY(), 486);  // whole rows
+  EXPECT_EQ(bar->value(), 486);
+  EXPECT_EQ(moves(), 1);
   G.SetLinkedGrid(nullptr);
 }
 

@@ -202,6 +202,7 @@ TTextGridWidget::TTextGridWidget(QWidget* Parent) : QWidget(Parent) {
     const std::int32_t kind = k == 0 ? SB_HORZ : SB_VERT;
     connect(bar, &QAbstractSlider::actionTriggered, this, [this, kind](int Action) { ScrollAction(kind, Action); });
     connect(bar, &QAbstractSlider::sliderReleased, this, [this, kind] { ScrollReleased(kind); });
+    connect(bar, &QAbstractSlider::valueChanged, this, [this, kind](int Value) { ScrollValueChanged(kind, Value); });
     Bars_[k] = bar;
   }
   Editor_ = new QLineEdit(this);
@@ -410,6 +411,15 @@ void TTextGridWidget::ScrollAction(std::int32_t Kind, int Action) {
 
 void TTextGridWidget::ScrollReleased(std::int32_t Kind) {
   SendScroll(Kind, SB_THUMBPOSITION, ScrollBar(Kind)->sliderPosition(), false);
+  SendScroll(Kind, SB_ENDSCROLL, 0, false);
+}
+
+// A new value that no action brought (the context menu's "Scroll here",
+// say) is a thumb released there. After an action or a drag the bar's value
+// is the grid's offset already, and the grid's own updates send no signal.
+void TTextGridWidget::ScrollValueChanged(std::int32_t Kind, int Value) {
+  if (Value == (Kind == SB_HORZ ? Grid_->ScrollX() : Grid_->ScrollY())) return;
+  SendScroll(Kind, SB_THUMBPOSITION, Value, false);
   SendScroll(Kind, SB_ENDSCROLL, 0, false);
 }
 

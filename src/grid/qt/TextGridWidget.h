@@ -1,7 +1,7 @@
 // The Qt widget that hosts one text grid: it owns the grid (Grid()), paints
 // it into a client-sized back buffer through tv::TQtCanvas and shows that
-// buffer, gives it two real scroll bars whose lines, pages and thumb drags
-// reach the grid as its scroll codes, forwards size changes, wheel turns
+// buffer, gives it two real scroll bars whose lines, pages, thumb drags and
+// context-menu positions reach the grid as its scroll codes, forwards size changes, wheel turns
 // (120 a notch), focus changes, font changes and the immediate repaint of a
 // changed cell, and keeps the in-place edit field, caret, cursor and
 // clipboard services the grid asks for. Qt has no caret: the widget draws
@@ -131,6 +131,7 @@ class TTextGridWidget : public QWidget {
   void PaintPending();
   void ScrollAction(std::int32_t Kind, int Action);
   void ScrollReleased(std::int32_t Kind);
+  void ScrollValueChanged(std::int32_t Kind, int Value);
   void SendScroll(std::int32_t Kind, std::int32_t Code, std::int32_t Pos, bool InAction);
   // Marks the caret's pixels for repainting (while it is shown).
   void UpdateCaret();
