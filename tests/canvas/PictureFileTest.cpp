@@ -5,7 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,6 +16,10 @@
 #include "CanvasTestUtil.h"
 #include "data/ChildProcess.h"
 #include "platform/Errors.h"
+
+extern "C" {
+#include <jpeglib.h>
+}
 
 namespace tv {
 namespace {
@@ -49,6 +56,55 @@ TEST_F(PictureFileTest, ReadsTheBackgroundPictureAtFullSize) {
   const QRgb zenith = p.pixel(1000, 1000);
   EXPECT_GT(qBlue(zenith), qRed(zenith) + 20);  // deep blue at the centre
   EXPECT_LT(qRed(p.pixel(5, 5)) + qGreen(p.pixel(5, 5)) + qBlue(p.pixel(5, 5)), 12);  // black corner
+}
+
+// The picture as libjpeg decodes it with DCT method Method and no block
+// smoothing (a valid file only: libjpeg's own error exit ends the test).
+QImage DecodeWith(const std::string& Path, J_DCT_METHOD Method) {
+  std::FILE* f = std::fopen(Path.c_str(), "rb");
+  if (f == nullptr) return {};
+  jpeg_decompress_struct info;
+  jpeg_error_mgr err;
+  info.err = jpeg_std_error(&err);
+  jpeg_create_decompress(&info);
+  jpeg_stdio_src(&info, f);
+  jpeg_read_header(&info, TRUE);
+  info.out_color_space = JCS_RGB;
+  info.dct_method = Method;
+  info.do_block_smoothing = FALSE;
+  jpeg_start_decompress(&info);
+  QImage image(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB32);
+  std::vector<JSAMPLE> row(static_cast<std::size_t>(info.output_width) * 3);
+  JSAMPROW rows[1] = {row.data()};
+  while (info.output_scanline < info.output_height) {
+    const int y = static_cast<int>(info.output_scanline);
+    jpeg_read_scanlines(&info, rows, 1);
+    for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, qRgb(row[3 * x], row[3 * x + 1], row[3 * x + 2]));
+  }
+  jpeg_finish_decompress(&info);
+  jpeg_destroy_decompress(&info);
+  std::fclose(f);
+  return image;
+}
+
+// The reader decodes with the floating-point inverse DCT: the background's
+// pixels are those of that method, which differ here and there by a level or
+// two from libjpeg's default integer method.
+TEST_F(PictureFileTest, DecodesWithTheFloatingPointInverseDct) {
+  const QImage read = ReadJpegFile(Background);
+  const QImage floating = DecodeWith(Background, JDCT_FLOAT);
+  const QImage integer = DecodeWith(Background, JDCT_ISLOW);
+  ASSERT_EQ(floating.size(), QSize(2000, 2000));
+  EXPECT_EQ(read, floating);
+  EXPECT_NE(read, integer);
+  int largest = 0;
+  for (int y = 0; y < 2000; y += 3)
+    for (int x = 0; x < 2000; x += 3) {
+      const QRgb a = read.pixel(x, y), b = integer.pixel(x, y);
+      largest = std::max({largest, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                          std::abs(qBlue(a) - qBlue(b))});
+    }
+  EXPECT_LE(largest, 3);
 }
 
 TEST_F(PictureFileTest, EveryBadFileGivesOurErrorWithItsName) {

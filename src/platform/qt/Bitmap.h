@@ -48,7 +48,8 @@ class TBitmap {
 };
 
 // Decodes the JPEG file FileName at full scale into an RGB32 picture of the
-// file's size (greyscale pictures become grey RGB). Only a regular file is
+// file's size (greyscale pictures become grey RGB), with libjpeg's
+// floating-point inverse DCT and block smoothing. Only a regular file is
 // opened, never waiting: a folder raises EInOutError with EISDIR, a FIFO,
 // device or socket with EINVAL, a file that cannot be opened with its errno. A
 // file that is not a JPEG, is corrupt or ends early raises EInOutError (EIO)

@@ -68,6 +68,8 @@ bool DecodeJpeg(std::FILE* File, int MaxSide, QImage* Out, char* Message) {
   info.out_color_space = JCS_RGB;  // 24 bits; greyscale is widened
   info.scale_num = 1;
   info.scale_denom = 1;
+  info.dct_method = JDCT_FLOAT;     // the floating-point inverse DCT
+  info.do_block_smoothing = TRUE;   // smooths the blocks of a progressive picture's early scans
   jpeg_start_decompress(&info);
   const int w = static_cast<int>(info.output_width);
   const int h = static_cast<int>(info.output_height);
