@@ -45,13 +45,14 @@ void TForm_Main::ShowVersionInfo(QTableWidget* Grid) {
 
 // Places the panel by the window's outer size and its place on the screen
 // (near the middle while the window's top-left corner is near the screen's),
-// shows it and gives the OK button the focus.
+// shows it and gives the OK button the focus. It keeps its place in the
+// stacking of the window's children: above the chart and input panels,
+// below the left margin and the series list.
 void TForm_Main::Info1Click(QObject*) {
   const QRect outer = frameGeometry();
   Panel_About->move(AboutPanelOffset(outer.width(), outer.x(), Panel_About->width()),
                     AboutPanelOffset(outer.height(), outer.y(), Panel_About->height()));
   Panel_About->setVisible(true);
-  Panel_About->raise();
   Button_About_OK->setFocus();
 }
 

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <algorithm>
 #include <climits>
@@ -80,11 +81,25 @@ QWidget* MakeRadioButton(QWidget* Parent, const TControlRow& Row) {
   return button;
 }
 
-// The zone list: pick-only, so that a line is always chosen once it has lines.
-QWidget* MakeComboBox(QWidget* Parent, const TControlRow&) {
+// Lines of a list of one height.
+class TFixedHeightDelegate : public QStyledItemDelegate {
+ public:
+  TFixedHeightDelegate(int Height, QObject* Parent) : QStyledItemDelegate(Parent), Height_(Height) {}
+  QSize sizeHint(const QStyleOptionViewItem& Option, const QModelIndex& Index) const override {
+    return {QStyledItemDelegate::sizeHint(Option, Index).width(), Height_};
+  }
+
+ private:
+  int Height_;
+};
+
+// The zone list: pick-only, so that a line is always chosen once it has
+// lines; eight lines shown when it drops down, each of the row's height.
+QWidget* MakeComboBox(QWidget* Parent, const TControlRow& Row) {
   auto* list = new QComboBox(Parent);
   list->setEditable(false);
-  list->setMaxVisibleItems(20);
+  list->setMaxVisibleItems(8);
+  if (Row.ItemHeight > 0) list->setItemDelegate(new TFixedHeightDelegate(Row.ItemHeight, list));
   return list;
 }
 

@@ -237,7 +237,7 @@ const TControlRow Rows[] = {
 
   // --- (c) time zone and place ------------------------------------------------------
   {COMPONENT(ComboBox_TZone), .Kind = ComboBox, .Parent = "Panel_Rght", .Bounds = {6, 389, 108, 30},
-   .Caption = "ComboBox_TZone", .Font = {"Arial Narrow", 17, true, clDefault}, .TabOrder = 14,
+   .Caption = "ComboBox_TZone", .Font = {"Arial Narrow", 17, true, clDefault}, .TabOrder = 14, .ItemHeight = 22,
    .OnClick = &F::ComboBox_TZoneChange},
   {COMPONENT(CheckBox_DST), .Kind = CheckBox, .Parent = "Panel_Rght", .Bounds = {126, 393, 160, 25},
    .Caption = "Sommerzeit", .Font = {"Default", 17, true, clDefault}, .OnClick = &F::CheckBox_DSTClick},

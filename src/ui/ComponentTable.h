@@ -89,6 +89,7 @@ struct TControlRow {
   TGlyph Glyph = TGlyph::None;
   TGridSpec Grid{};
   TRangeSpec Range{};
+  int ItemHeight = 0;  // a list's line height in pixels (0: the style's)
   TClickHandler OnClick = nullptr;  // click, or change of a list or scroll bar
   TKeyHandler OnKeyDown = nullptr;
   TMouseHandler OnMouseDown = nullptr;

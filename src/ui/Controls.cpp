@@ -189,10 +189,13 @@ void TStatusBar::resizeEvent(QResizeEvent* Event) {
   PlacePanels();
 }
 
+// Each panel its width less a 2-pixel gap; the last one to the bar's right
+// edge.
 void TStatusBar::PlacePanels() {
   int left = 0;
   for (std::size_t i = 0; i < Panels_.size(); ++i) {
-    Panels_[i]->setGeometry(left, 2, PanelWidths[i] - 2, std::max(0, height() - 2));
+    const int w = i + 1 < Panels_.size() ? PanelWidths[i] - 2 : width() - left;
+    Panels_[i]->setGeometry(left, 2, std::max(0, w), std::max(0, height() - 2));
     left += PanelWidths[i];
   }
 }

@@ -1,5 +1,6 @@
 // The About panel: the version table's 17 rows, its place, and the OK button.
 #include <QAction>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -56,6 +57,13 @@ TEST_F(AboutPanel, InfoPlacesAndShowsItAndOkHidesIt) {
   EXPECT_EQ(form.Panel_About->pos(), QPoint(AboutPanelOffset(outer.width(), outer.x(), 345),
                                             AboutPanelOffset(outer.height(), outer.y(), 473)));
   EXPECT_EQ(QApplication::focusWidget(), form.Button_About_OK);
+  // Shown where the tree stacks it: above the chart and input panels, below
+  // the left margin and the series list.
+  const QObjectList stack = form.Panel_About->parentWidget()->children();
+  for (const QWidget* below : {static_cast<QWidget*>(form.Panel_Bild), static_cast<QWidget*>(form.Panel_Rght)})
+    EXPECT_LT(stack.indexOf(below), stack.indexOf(form.Panel_About)) << below->objectName().toStdString();
+  for (const QWidget* above : {static_cast<QWidget*>(form.Panel_Left), static_cast<QWidget*>(form.Memo1)})
+    EXPECT_GT(stack.indexOf(above), stack.indexOf(form.Panel_About)) << above->objectName().toStdString();
   const std::string version = Cell(3, 1);
   QTest::mouseClick(form.Button_About_OK, Qt::LeftButton);
   EXPECT_FALSE(form.Panel_About->isVisible());

@@ -28,6 +28,8 @@ TEST_F(Layout, RestoredWindow) {
   EXPECT_EQ(form.Panel_Bild->geometry(), QRect(50, 0, 943, 943));
   EXPECT_EQ(form.Panel_Rght->geometry(), QRect(993, 0, 279, 943));
   EXPECT_EQ(form.StatusBar1->geometry(), QRect(0, 943, 1272, 25));
+  EXPECT_EQ(form.StatusBar1->Panel(4)->geometry(), QRect(850, 2, 48, 23));
+  EXPECT_EQ(form.StatusBar1->Panel(5)->geometry(), QRect(900, 2, 372, 23)) << "the last panel takes the rest";
   EXPECT_EQ(form.Bild->geometry(), QRect(0, 0, 943, 943));
   EXPECT_EQ(BildWidth, 943);
   EXPECT_EQ(BildHeight, 943);
@@ -46,6 +48,7 @@ TEST_F(Layout, ChartPanelNarrowerThan200AndTallWindow) {
   EXPECT_EQ(form.Panel_Bild->width(), 155);
   EXPECT_EQ(BildWidth, 155) << "the draws take the panel's width, without the floor of 200";
   EXPECT_EQ(form.Bild->Picture.Width(), 155);
+  EXPECT_EQ(form.StatusBar1->Panel(5)->width(), 0) << "no room left for the last panel";
   // Taller than wide: the margin takes no width; the chart panel keeps its
   // square and the input panel is squeezed out.
   ShowWithClientSize(300, 600);
