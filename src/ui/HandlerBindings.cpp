@@ -13,8 +13,12 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include <exception>
+
 #include "grid/qt/TextGridWidget.h"
+#include "platform/Errors.h"
 #include "ui/Tarvelsicht_Unit_Main.h"
+#include "ui/logic/FrameworkErrors.h"
 
 namespace {
 
@@ -24,25 +28,70 @@ namespace {
 // from the event loop or a pump reports them in the error box.
 int HandlerDepth = 0;
 
+// The error of a handler that a change made in code ran, held while Qt's
+// signal code returns, until the call that made the change raises it again.
+std::exception_ptr PendingError;
+
+// A scroll bar's page size (the thumb's share of the range): none.
+constexpr int ScrollPageSize = 0;
+
+void RaisePendingError() {
+  if (!PendingError) return;
+  const std::exception_ptr error = PendingError;
+  PendingError = nullptr;
+  std::rethrow_exception(error);
+}
+
 }  // namespace
 
+// No exception leaves here into Qt: a handler of the event loop reports its
+// error, one run inside another handler's change of a control hands its error
+// on (see SetChecked).
 void TForm_Main::RunEvent(const std::function<void()>& Handler) {
   if (HandlerDepth > 0) {
-    Handler();
+    try {
+      Handler();
+    } catch (...) {
+      if (!PendingError) PendingError = std::current_exception();
+    }
     return;
   }
   ++HandlerDepth;
   try {
     Handler();
+    RaisePendingError();  // held by a change that no call raised again
   } catch (const std::exception& Error) {
     HandlerDepth = 0;
+    PendingError = nullptr;
     ShowErrorBox(Error.what());
+    return;
+  } catch (const tv::EProgramHalt& Halt) {
+    HandlerDepth = 0;
+    EndProgram(Halt.ExitCode());
     return;
   } catch (...) {
     HandlerDepth = 0;
-    throw;
+    PendingError = nullptr;
+    ShowErrorBox("Unknown error");
+    return;
   }
   --HandlerDepth;
+}
+
+void SetChecked(QAbstractButton* Button, bool Checked) {
+  Button->setChecked(Checked);
+  RaisePendingError();
+}
+
+void SetPosition(QScrollBar* Bar, int Position) {
+  Bar->setValue(Position);
+  RaisePendingError();
+}
+
+void SetMaximum(QScrollBar* Bar, int Maximum) {
+  if (Maximum < Bar->minimum() || Maximum < ScrollPageSize) throw EInvalidOperation("Scrollbar property out of range");
+  Bar->setMaximum(Maximum);
+  RaisePendingError();
 }
 
 void TForm_Main::ProcessMessages() {

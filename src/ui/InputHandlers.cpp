@@ -9,6 +9,7 @@
 #include "data/SharedState.h"
 #include "platform/CheckedInt.h"
 #include "platform/Clock.h"
+#include "ui/HandlerBindings.h"
 #include "ui/Tarvelsicht_Unit_Main.h"
 #include "ui/logic/FixedText.h"
 #include "ui/logic/NumberText.h"
@@ -87,11 +88,11 @@ void TForm_Main::RichEdit_SekundeKeyDown(QObject*, int& Key, Qt::KeyboardModifie
 // --- Place fields -------------------------------------------------------------------------
 
 void TForm_Main::ResetSeriesBoxes() {
-  CheckBox_Monat->setChecked(false);
+  SetChecked(CheckBox_Monat, false);
   CheckBox_MonatClick(this);
-  CheckBox_Quartal->setChecked(false);
+  SetChecked(CheckBox_Quartal, false);
   CheckBox_QuartalClick(this);
-  CheckBox_Jahr->setChecked(false);
+  SetChecked(CheckBox_Jahr, false);
   CheckBox_JahrClick(this);
 }
 

@@ -17,6 +17,7 @@
 #include <string>
 
 #include "data/SharedState.h"
+#include "ui/HandlerBindings.h"
 #include "ui/Tarvelsicht_Unit_Main.h"
 #include "ui/logic/TwilightSearch.h"
 
@@ -119,17 +120,17 @@ void RunMode(TForm_Main& Form, const TModeRow& Mode) {
   Form.Memo1->clear();
   const bool noted = own->isChecked();
   for (const TBoxField other : Mode.Others) {
-    (Form.*other)->setChecked(false);
+    SetChecked(Form.*other, false);
     SetWidgetColors(Form.*other, tv::clBtnFace, clDefault);
   }
   if (own->isChecked() != noted) {
-    own->setChecked(noted);
+    SetChecked(own, noted);
     return;
   }
   PeriodIndex = Mode.Period(Form);
   const TTwilightEvent& event = SelectedEvent(Form);
   SetLabelTexts(Form, event);
-  Form.ScrollBar_Quartal->setValue(0);  // runs the scroll bar's handler when it moves
+  SetPosition(Form.ScrollBar_Quartal, 0);  // runs the scroll bar's handler when it moves
 
   if (own->isChecked()) {
     if (!SeriesPlaceAllowed(nLat, eLon)) return;  // checked, but no series here
@@ -154,7 +155,7 @@ void SearchSeries(TForm_Main& Form, TSeriesPeriod Period, double FirstStep) {
   const TTwilightRequest request = TwilightRequestFromState(Period, FirstStep, TForm_Main::DecimalSeparator());
   if (!SeriesPlaceAllowed(request.nLat, request.eLon)) return;
   const TTwilightSeries series = FindTwilightSeries(request);
-  Form.ScrollBar_Quartal->setMaximum(static_cast<int>(series.Days.size()) - 1);
+  SetMaximum(Form.ScrollBar_Quartal, static_cast<int>(series.Days.size()) - 1);
   QStringList lines;
   lines.reserve(static_cast<qsizetype>(series.Days.size()));
   for (const TTwilightDay& day : series.Days) lines.append(QString::fromStdString(day.Line));

@@ -8,6 +8,7 @@
 #include "data/Settings.h"
 #include "data/SharedState.h"
 #include "platform/qt/Bitmap.h"
+#include "ui/HandlerBindings.h"
 #include "ui/Tarvelsicht_Unit_Main.h"
 #include "ui/logic/FixedText.h"
 #include "ui/logic/NumberText.h"
@@ -73,7 +74,7 @@ void TForm_Main::FormCreate(QObject*) {
   const int zone = Settings.TZoneIndex >= 0 && Settings.TZoneIndex <= 39 ? Settings.TZoneIndex : DefaultTZoneIndex;
   ComboBox_TZone->setCurrentIndex(zone);
   // A stored "on" changes the box's state and so runs CheckBox_DSTClick.
-  CheckBox_DST->setChecked(Settings.DST != 0);
+  SetChecked(CheckBox_DST, Settings.DST != 0);
 
   // The place fields are written and read with a point in every locale, as
   // their Enter handlers read them.

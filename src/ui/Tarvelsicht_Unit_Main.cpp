@@ -63,7 +63,7 @@ TForm_Main::TForm_Main() {
     move(free.center() - rect().center());
   }
   Realign(Client_, nullptr);
-  Client_->Resized = [this] { Realign(Client_, nullptr); };
+  Client_->Resized = [this] { RunEvent([this] { Realign(Client_, nullptr); }); };
 }
 
 TForm_Main::~TForm_Main() {

@@ -263,7 +263,10 @@ class TForm_Main : public QMainWindow {
   static std::string DecimalSeparator();
 
   // Runs Handler as an event of the window framework: an error it raises is
-  // reported in the standard error box and the program goes on.
+  // reported in the standard error box and the program goes on; no exception
+  // leaves. A handler run by a change that another handler makes to a control
+  // in code (see SetChecked in HandlerBindings.h) hands its error on to that
+  // handler instead.
   static void RunEvent(const std::function<void()>& Handler);
   // The standard error box: Message (with a full stop appended when its last
   // character sorts after "."), the application's name as title, an error icon

@@ -8,14 +8,15 @@
 
 #include "data/Settings.h"
 #include "data/SharedState.h"
+#include "ui/HandlerBindings.h"
 #include "ui/Tarvelsicht_Unit_Main.h"
 #include "ui/logic/NumberText.h"
 #include "ui/logic/TimeStateCalc.h"
 
 void TForm_Main::UncheckSeriesBoxes() {
-  CheckBox_Monat->setChecked(false);
-  CheckBox_Quartal->setChecked(false);
-  CheckBox_Jahr->setChecked(false);
+  SetChecked(CheckBox_Monat, false);
+  SetChecked(CheckBox_Quartal, false);
+  SetChecked(CheckBox_Jahr, false);
 }
 
 void TForm_Main::EndProgram(int Code) {
@@ -89,7 +90,7 @@ void TForm_Main::Button_MitternachtClick(QObject*) {
 // 12:00:00 local time of the date in the date fields; only the quarter
 // series is left. Drawn once.
 void TForm_Main::Button_MittagClick(QObject*) {
-  CheckBox_Quartal->setChecked(false);
+  SetChecked(CheckBox_Quartal, false);
   SetTimeFields(*this, "12", "00", "00");
   Read_DateTimeInput();
 }

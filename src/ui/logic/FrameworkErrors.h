@@ -1,6 +1,7 @@
 // The errors the window framework raises of its own, beside the program's
 // range, overflow and file errors: a typed text that is no number or too
-// large a number, a file that cannot be opened or created. What() is the message the error box shows.
+// large a number, a file that cannot be opened or created, a control's
+// property set out of its range. What() is the message the error box shows.
 #pragma once
 
 #include <string>
@@ -28,4 +29,11 @@ class EFileError : public tv::EProgramError {
   static EFileError CannotCreate(const std::string& FileName) {
     return EFileError("Cannot create file " + FileName);
   }
+};
+
+// A control's property set to a value the control refuses, such as a scroll
+// bar's maximum below its minimum ("Scrollbar property out of range").
+class EInvalidOperation : public tv::EProgramError {
+ public:
+  using tv::EProgramError::EProgramError;
 };
