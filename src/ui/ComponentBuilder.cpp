@@ -34,10 +34,12 @@ QWidget* MakePanel(QWidget* Parent, const TControlRow& Row) {
   return panel;
 }
 
+// A label is sized to its caption unless the row fixes its size.
 QWidget* MakeLabel(QWidget* Parent, const TControlRow& Row) {
   auto* label = new QLabel(Parent);
   label->setAlignment(((Row.Flags & cfCentred) != 0 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
   label->setWordWrap((Row.Flags & cfWordWrap) != 0);
+  label->setProperty(AutoSizeProperty, (Row.Flags & cfFixedSize) == 0);
   return label;
 }
 
@@ -99,6 +101,7 @@ QWidget* MakeComboBox(QWidget* Parent, const TControlRow& Row) {
   auto* list = new QComboBox(Parent);
   list->setEditable(false);
   list->setMaxVisibleItems(8);
+  list->setStyleSheet("QComboBox { combobox-popup: 0; }");  // a scrolling list, also where the style drops a menu
   if (Row.ItemHeight > 0) list->setItemDelegate(new TFixedHeightDelegate(Row.ItemHeight, list));
   return list;
 }

@@ -51,7 +51,9 @@ constexpr TFontSpec Narrow17Grey{"Arial Narrow", 17, false, LabelGrey};
 constexpr TFontSpec Narrow20{"Arial Narrow", 20, false, tv::clWindowText};
 constexpr TFontSpec Narrow20Bold{"Arial Narrow", 20, true, clDefault};
 
-constexpr unsigned Separator = cfCentred;
+// The separator labels between the date and time fields keep their size;
+// only Label3 is sized to its text.
+constexpr unsigned Separator = cfCentred | cfFixedSize;
 
 // clang-format off
 const TControlRow Rows[] = {
@@ -83,14 +85,15 @@ const TControlRow Rows[] = {
 
   // --- (a) universal and local date and time ----------------------------------------
   {COMPONENT(Label9), .Kind = Label, .Parent = "Panel_Rght", .Bounds = {5, 0, 281, 63}, .Caption = "Weltzeit UT\r\n",
-   .Font = {"Arial Narrow", 27, true, DigitGrey}, .Color = tv::clBlack, .Flags = cfCentred | cfWordWrap},
+   .Font = {"Arial Narrow", 27, true, DigitGrey}, .Color = tv::clBlack,
+   .Flags = cfCentred | cfWordWrap | cfFixedSize},
   {COMPONENT(Shape3), .Kind = Shape, .Parent = "Panel_Rght", .Bounds = {7, 90, 280, 85}, .Color = tv::clBlack},
   {COMPONENT(Label1), .Kind = Label, .Parent = "Panel_Rght", .Bounds = {88, 115, 10, 35}, .Caption = "-",
    .Font = LocalDigits, .Color = clBackground, .Flags = Separator},
   {COMPONENT(Label2), .Kind = Label, .Parent = "Panel_Rght", .Bounds = {126, 115, 10, 35}, .Caption = "-",
    .Font = LocalDigits, .Color = clBackground, .Flags = Separator},
   {COMPONENT(Label3), .Kind = Label, .Parent = "Panel_Rght", .Bounds = {210, 114, 7, 31}, .Caption = ":",
-   .Font = LocalDigits, .Color = clBackground, .Flags = Separator},
+   .Font = LocalDigits, .Color = clBackground, .Flags = cfCentred},
   {COMPONENT(Label4), .Kind = Label, .Parent = "Panel_Rght", .Bounds = {245, 114, 10, 35}, .Caption = ":",
    .Font = LocalDigits, .Color = clBackground, .Flags = Separator},
   {COMPONENT(Label5), .Kind = Label, .Parent = "Panel_Rght", .Bounds = {86, 27, 10, 35}, .Caption = "-",

@@ -49,6 +49,7 @@ enum TControlFlag : unsigned {
   cfNoBevel = 1u << 3,    // panel without its raised bevel
   cfCentred = 1u << 4,    // label text centred
   cfWordWrap = 1u << 5,   // label text wrapped, first line at the top
+  cfFixedSize = 1u << 6,  // a label keeps its size; without: sized to its caption
 };
 
 // Columns and rows of a grid, the width each column starts with and the row

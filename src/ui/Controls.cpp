@@ -222,6 +222,7 @@ void SetCaption(QWidget* Control, const std::string& Caption) {
     QString shown = text;
     shown.replace("\r\n", "\n");
     label->setText(shown);
+    if (label->property(AutoSizeProperty).toBool()) label->adjustSize();
   } else if (auto* button = dynamic_cast<QAbstractButton*>(Control)) {
     button->setText(text);
   } else if (auto* edit = dynamic_cast<QLineEdit*>(Control)) {

@@ -121,9 +121,13 @@ class TClientArea : public QWidget {
 
 // The dynamic property that holds a control's docking (a TAlign as int).
 inline constexpr const char* AlignProperty = "tvAlign";
+// The dynamic property of a label that is sized to its caption: its top-left
+// corner stays, its width and height follow the text at every caption.
+inline constexpr const char* AutoSizeProperty = "tvAutoSize";
 
 // The caption of a control as the window set it (UTF-8): a label's, button's,
 // check box's or panel's caption, a field's text, a list's shown text. Labels
-// show a caption's CR LF as a line break.
+// show a caption's CR LF as a line break; a label sized to its caption takes
+// the size of the new text.
 void SetCaption(QWidget* Control, const std::string& Caption);
 std::string Caption(const QWidget* Control);

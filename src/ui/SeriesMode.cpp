@@ -102,8 +102,6 @@ bool SeriesPlaceAllowed(double Lat, double Lon) { return SeriesLatitudeAllowed(L
 void SetLabelTexts(TForm_Main& Form, const TTwilightEvent& Event) {
   SetCaption(Form.Label_Line1, Texts[Event.SkyRow][Language]);
   SetCaption(Form.Label_Line2, Texts[Event.NameRow][Language]);
-  Form.Label_Line1->adjustSize();  // sized to their text
-  Form.Label_Line2->adjustSize();
 }
 
 void SetLabelColor(TForm_Main& Form, tv::TColor Color) {

@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
+#include <set>
 
 #include "WindowFixture.h"
 #include "grid/qt/TextGridWidget.h"
@@ -94,8 +95,22 @@ TEST_F(ComponentTree, ControlsByNameKindPlaceAndCaption) {
     ASSERT_NE(control, nullptr);
     EXPECT_TRUE(control->inherits(r.Kind));
     EXPECT_EQ(control->parentWidget()->objectName().toStdString(), r.Parent);
-    EXPECT_EQ(control->geometry(), r.Place);
+    if (control->property(AutoSizeProperty).toBool()) {
+      // Sized to its caption: the place stays, the size is the text's.
+      EXPECT_EQ(control->pos(), r.Place.topLeft());
+      EXPECT_EQ(control->size(), control->sizeHint());
+    } else {
+      EXPECT_EQ(control->geometry(), r.Place);
+    }
     EXPECT_EQ(Caption(control), r.Caption);
+  }
+  // The labels sized to their captions; all others keep the tree's size.
+  const std::set<std::string> autoSized = {"Label3",     "Label_Line1", "Label_Line2",
+                                           "Label_nLat", "Label_eLon",  "Label_Tarvelsicht"};
+  for (const QLabel* label : Window->findChildren<QLabel*>()) {
+    if (label->objectName().isEmpty()) continue;  // the status bar's panels
+    const std::string name = label->objectName().toStdString();
+    EXPECT_EQ(label->property(AutoSizeProperty).toBool(), autoSized.count(name) == 1) << name;
   }
   EXPECT_EQ(Window->ClientWidth(), 1272);
   EXPECT_EQ(Window->ClientHeight(), 968);

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "WindowFixture.h"
 
@@ -57,6 +58,40 @@ TEST_F(LanguageSwitch, CaptionsInEachLanguageWithTheMenuCheck) {
   EXPECT_EQ(Caption(form.CheckBox1), "M");
   EXPECT_EQ(Caption(form.Button_Zeichnen), "Zeichnen");
   EXPECT_EQ(Caption(form.Button_About_OK), "OK");
+  EXPECT_TRUE(ErrorBoxes.empty());
+}
+
+// The place labels and the series labels are sized to their captions: in
+// every language, and for every event's name, the whole text shows from the
+// label's place in the tree.
+TEST_F(LanguageSwitch, LabelsSizedToTheirCaptionsShowTheWholeText) {
+  TForm_Main& form = *Window;
+  const std::pair<QLabel*, QPoint> labels[] = {{form.Label_nLat, {59, 424}},
+                                               {form.Label_eLon, {59, 482}},
+                                               {form.Label_Line1, {168, 342}},
+                                               {form.Label_Line2, {168, 362}}};
+  const auto check = [&](const char* When) {
+    for (const auto& [label, place] : labels) {
+      SCOPED_TRACE(std::string(When) + ": " + label->objectName().toStdString() + " \"" +
+                   label->text().toStdString() + "\"");
+      EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+      EXPECT_GE(label->height(), label->fontMetrics().height());
+      EXPECT_EQ(label->pos(), place);
+    }
+  };
+  int widest = 0;
+  for (QAction* item : {form.English1, form.Francais1, form.Deutsch1}) {
+    item->trigger();
+    check(item->text().toUtf8().constData());
+  }
+  form.Francais1->trigger();
+  form.RadioButton_MAstrD->click();  // "Crépuscule astronomique"
+  check("morning astronomical twilight");
+  widest = form.Label_Line2->width();
+  form.RadioButton_SAufga->click();
+  check("sunrise");
+  EXPECT_LT(form.Label_Line2->width(), widest) << "a shorter name, a narrower label";
+  EXPECT_GT(form.Label_eLon->width(), 173) << "\"Longitude géogr. +=E -=O\" is wider than the tree's label";
   EXPECT_TRUE(ErrorBoxes.empty());
 }
 
