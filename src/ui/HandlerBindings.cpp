@@ -12,6 +12,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
+#include <QWindow>
+#include <QDeadlineTimer>
 
 #include <exception>
 
@@ -173,6 +176,30 @@ void ConnectMenuItem(TForm_Main& Form, QAction* Item, const TMenuRow& Row) {
 // client area (so that the handler's event pumps never run inside that).
 void TForm_Main::resizeEvent(QResizeEvent* Event) {
   QMainWindow::resizeEvent(Event);
+  if (HoldResize_) {
+    ResizeHeld_ = true;
+    return;
+  }
+  RunEvent([this] { FormResize(this); });
+}
+
+void TForm_Main::ShowMaximizedAtStart() {
+  HoldResize_ = true;
+  ResizeHeld_ = false;
+  showMaximized();
+  // The events until the window is exposed; the timer wakes the wait.
+  QTimer wake;
+  wake.start(20);
+  const QDeadlineTimer deadline(2000);
+  while (!deadline.hasExpired()) {
+    const QWindow* window = windowHandle();
+    if (window != nullptr && window->isExposed()) break;
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+  QCoreApplication::processEvents();  // what came with the exposure
+  HoldResize_ = false;
+  if (!ResizeHeld_) return;
+  ResizeHeld_ = false;
   RunEvent([this] { FormResize(this); });
 }
 

@@ -47,7 +47,7 @@ static int RunMainWindow() {
   const std::unique_ptr<TForm_Main> window(CreateForm_Main());
   if (!HasWindowManager())
     if (const QScreen* screen = window->screen()) window->setGeometry(screen->availableGeometry());
-  window->showMaximized();
+  window->ShowMaximizedAtStart();
   return QApplication::exec();
 }
 

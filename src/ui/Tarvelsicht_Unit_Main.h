@@ -239,6 +239,12 @@ class TForm_Main : public QMainWindow {
   void Calc_TwilightSeries_Jahr(double FirstStep);
 
   // --- Window services ------------------------------------------------------------
+  // Shows the window maximised, as the program does at its start, and runs
+  // the resize handler once, for the size the window has when it first
+  // appears on the screen: the sizes reported before (the restored size as
+  // the window is being shown, then the window manager's maximised size) are
+  // held back until then, or for two seconds at most.
+  void ShowMaximizedAtStart();
   // The event pump of the handlers: processes every pending window event and
   // returns (re-entrant: any handler may run inside it).
   static void ProcessMessages();
@@ -306,6 +312,8 @@ class TForm_Main : public QMainWindow {
   void PanelLayout(int Divisor);
   void MakePlanetIcons();
 
+  bool HoldResize_ = false;  // ShowMaximizedAtStart is waiting for the window to appear
+  bool ResizeHeld_ = false;  // and a size change came meanwhile
   TClientArea* Client_ = nullptr;
   std::array<std::unique_ptr<TPicture>, 7> Icons_{};
   int DrawRequests_ = 0;

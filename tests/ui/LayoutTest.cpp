@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QScreen>
+#include <QTest>
 
 #include "WindowFixture.h"
 
@@ -39,6 +41,25 @@ TEST_F(Layout, RestoredWindow) {
   EXPECT_EQ((form.DrawRequests() - draws) % 2, 0);
   // The visible picture is the chart scaled down, not black.
   EXPECT_NE(QColor(form.Bild->Picture.Image().pixel(471, 400)), QColor(0, 0, 0));
+}
+
+// Shown maximised at the start, the window runs its resize handler once, for
+// the maximised size: the restored size that the window has while it is
+// being shown does not run it first.
+TEST_F(Layout, ShownMaximisedResizesOnceForTheMaximisedSize) {
+  TForm_Main& form = *Window;
+  const int draws = form.DrawRequests();
+  form.ShowMaximizedAtStart();
+  QTest::qWait(50);
+  EXPECT_TRUE(form.isMaximized());
+  EXPECT_EQ(form.DrawRequests(), draws + 2) << "one resize, two draws";
+  ASSERT_NE(form.screen(), nullptr);
+  EXPECT_EQ(form.frameGeometry(), form.screen()->availableGeometry());
+  const int W = form.ClientWidth(), H = form.ClientHeight();
+  EXPECT_EQ(form.Panel_Left->width(), (W - H) / 6);
+  EXPECT_EQ(form.Panel_Bild->geometry(), QRect((W - H) / 6, 0, H - 25, H - 25));
+  EXPECT_EQ(BildWidth, H - 25);
+  EXPECT_TRUE(ErrorBoxes.empty());
 }
 
 TEST_F(Layout, ChartPanelNarrowerThan200AndTallWindow) {
