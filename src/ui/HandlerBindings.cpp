@@ -157,6 +157,10 @@ void ConnectEvents(TForm_Main& Form, QWidget* Control, const TControlRow& Row) {
     button.MouseDown = hook(Row.OnMouseDown);
     button.MouseUp = hook(Row.OnMouseUp);
   }
+  if (Row.Kind == TKind::TextGrid)  // an error of the grid inside one of its Qt events
+    dynamic_cast<TTextGridWidget&>(*Control).OnError = [](const std::exception& Error) {
+      TForm_Main::ShowErrorBox(Error.what());
+    };
   if (const TDrawCellHandler drawCell = Row.OnDrawCell) {  // a cell about to be painted
     dynamic_cast<TTextGridWidget&>(*Control).Grid().OnDrawCell =
         [form, drawCell](TTextGrid& Sender, tv::TCanvas& ACanvas, std::int32_t X, std::int32_t Y, tv::TRect Rc,

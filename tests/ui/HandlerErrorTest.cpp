@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "WindowFixture.h"
+#include "grid/qt/TextGridWidget.h"
 #include "platform/Errors.h"
 #include "ui/HandlerBindings.h"
 #include "ui/logic/FrameworkErrors.h"
@@ -130,6 +131,15 @@ TEST_F(HandlerErrors, DaylightSavingBoxAtStartUpEndsTheCreationHandler) {
   EXPECT_EQ(Window->Edit_nLat->text(), "47.50");
   EXPECT_EQ(Caption(Window->Button_Jetzt), "Jetzt");
   EXPECT_EQ(Window->ComboBox_TZone->count(), 40) << "the steps before it ran";
+}
+
+// The body table's errors inside its own Qt events (paint, keys, mouse,
+// size) go to the window's error box.
+TEST_F(HandlerErrors, BodyTableErrorsInItsEventsShowTheErrorBox) {
+  Window = std::make_unique<TForm_Main>();
+  ASSERT_TRUE(Window->TextGrid1->OnError);
+  Window->TextGrid1->OnError(tv::EIntOverflow());
+  EXPECT_EQ(ErrorBoxes, std::vector<std::string>{"Integer overflow."});
 }
 
 TEST_F(HandlerErrors, ScrollBarMaximumBelowTheMinimumIsRefused) {
