@@ -126,9 +126,11 @@ void RunMode(TForm_Main& Form, const TModeRow& Mode) {
     return;
   }
   PeriodIndex = Mode.Period(Form);
-  const TTwilightEvent& event = SelectedEvent(Form);
-  SetLabelTexts(Form, event);
+  SetLabelTexts(Form, SelectedEvent(Form));
   SetPosition(Form.ScrollBar_Quartal, 0);  // runs the scroll bar's handler when it moves
+  // The event is read again after that handler's event processing, in which
+  // the user may have chosen another one.
+  const TTwilightEvent& event = SelectedEvent(Form);
 
   if (own->isChecked()) {
     if (!SeriesPlaceAllowed(nLat, eLon)) return;  // checked, but no series here

@@ -92,9 +92,9 @@ TEST(NumberText, IntegersAsTyped) {
     const char* Text;
     std::int32_t Value;
   } const Good[] = {{"2019", 2019}, {"  06", 6}, {"-5", -5}, {"+7", 7}, {"2147483647", INT32_MAX},
-                    {"-2147483648", INT32_MIN}};
+                    {"-2147483648", INT32_MIN}, {"$7E3", 2019}, {"0x0B", 11}};
   for (const Case& c : Good) EXPECT_EQ(StrToInt(c.Text), c.Value) << c.Text;
-  for (const char* bad : {"", " ", "12a", "1.5", "06 ", "2147483648", "-", "1e3"}) {
+  for (const char* bad : {"", " ", "12a", "1.5", "06 ", "2147483648", "-", "1e3", "\t06", "-$10"}) {
     try {
       StrToInt(bad);
       ADD_FAILURE() << "accepted '" << bad << "'";

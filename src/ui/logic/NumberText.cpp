@@ -20,20 +20,9 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
 std::int32_t StrToInt(std::string_view Text) {
-  std::size_t i = 0;
-  while (i < Text.size() && IsBlank(Text[i])) ++i;
-  bool negative = false;
-  if (i < Text.size() && (Text[i] == '+' || Text[i] == '-')) negative = Text[i++] == '-';
-  if (i == Text.size()) NotInteger(Text);
-  std::int64_t value = 0;
-  for (; i < Text.size(); ++i) {
-    if (!IsDigit(Text[i])) NotInteger(Text);
-    value = value * 10 + (Text[i] - '0');
-    if (value > std::int64_t{2147483648}) NotInteger(Text);
-  }
-  if (negative) value = -value;
-  if (value > INT32_MAX) NotInteger(Text);
-  return static_cast<std::int32_t>(value);
+  const std::optional<std::int32_t> value = ReadFieldInteger(Text);
+  if (!value) NotInteger(Text);
+  return *value;
 }
 
 double StrToFloat(std::string_view Text, std::string_view DecimalMark) {

@@ -10,9 +10,9 @@
 
 #include "ui/logic/FrameworkErrors.h"
 
-// Text as a decimal 32-bit integer: blanks before it, an optional sign and
-// digits, nothing after. Anything else, an empty text and a value beyond the
-// 32-bit range raise EConvertError "'<Text>' is not a valid integer value".
+// Text as a 32-bit integer, read as ReadFieldInteger reads it (the same
+// grammar, so that a text Enter applies is also read back by the time state).
+// A text it refuses raises EConvertError "'<Text>' is not a valid integer value".
 std::int32_t StrToInt(std::string_view Text);
 
 // Text as a double written with DecimalMark: blanks around it, an
