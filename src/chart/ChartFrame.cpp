@@ -7,7 +7,9 @@
 #include "data/SharedState.h"
 #include "platform/CheckedInt.h"
 
-void Draw_AltCircles(tv::TCanvas& Image) {
+namespace {
+
+void PaintAltCircles(tv::TCanvas& Image) {
   for (std::int32_t i = 1; i <= 8; ++i) {
     if (i == 3 || i == 6) {
       Image.Pen = {0x008000, 2, tv::TPenStyle::psSolid};
@@ -33,6 +35,10 @@ void Draw_AltCircles(tv::TCanvas& Image) {
   }
 }
 
+}  // namespace
+
+void Draw_AltCircles(tv::TCanvas& Image) { Image.PaintFixed(PaintAltCircles); }
+
 void Draw_Cross(tv::TCanvas& Image) {
   Image.Pen = {0x0000FF, 1, tv::TPenStyle::psDot};
   Image.Brush.Style = tv::TBrushStyle::bsClear;
@@ -42,7 +48,9 @@ void Draw_Cross(tv::TCanvas& Image) {
   Image.LineTo(ChartCentre, ChartCentre + HorizonRadius);
 }
 
-void Draw_HorizonMask(tv::TCanvas& Image) {
+namespace {
+
+void PaintHorizonMask(tv::TCanvas& Image) {
   constexpr double radius = 1022;
   Image.Pen = {0x000000, 150, tv::TPenStyle::psSolid};
   auto pointAt = [&](double phi, std::int32_t& x, std::int32_t& y) {
@@ -63,6 +71,10 @@ void Draw_HorizonMask(tv::TCanvas& Image) {
     Image.LineTo(x, y);
   } while (phi < Pi2);
 }
+
+}  // namespace
+
+void Draw_HorizonMask(tv::TCanvas& Image) { Image.PaintFixed(PaintHorizonMask); }
 
 void Draw_HorizonLabels(tv::TCanvas& Image) {
   Image.Brush.Style = tv::TBrushStyle::bsClear;

@@ -16,7 +16,8 @@ inline constexpr std::string_view CreditsWebAddress = "https://tarvelsicht.examp
 // Circles of altitude 10 to 80 degrees (radius 948/9 * (9 - i) pixels for
 // i = 1..8), each 180 chords of 2 degrees from the south point through west,
 // north and east. 30 and 60 degrees: pen 0x008000, width 2, solid; the others:
-// pen 0x00FF80, width 1, dotted, with a clear brush.
+// pen 0x00FF80, width 1, dotted, with a clear brush. A fixed painting of the
+// canvas (see TCanvas::PaintFixed).
 void Draw_AltCircles(tv::TCanvas& Image);
 
 // The east-west and north-south diameters of the horizon circle: pen
@@ -25,7 +26,8 @@ void Draw_Cross(tv::TCanvas& Image);
 
 // A black ring of radius 1022 drawn with a 150-pixel pen: 120 chords of 3
 // degrees from the top (1000, -22) through the east, the south and the west
-// back to the top. Covers about 947 to 1097 pixels from the centre.
+// back to the top. Covers about 947 to 1097 pixels from the centre. A fixed
+// painting of the canvas.
 void Draw_HorizonMask(tv::TCanvas& Image);
 
 // "Z" on the centre and the compass letters Texts[16..19][Language] 973 pixels

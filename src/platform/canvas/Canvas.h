@@ -240,6 +240,15 @@ class TCanvas {
   // draws inside another's drawing restores the clip it found with it.
   virtual bool GetClipRegion(TRegion& Region) const = 0;
 
+  // Runs Paint(*this), for a fixed painting: one that sets every setting it
+  // paints with (pen, brush, font, the current position by MoveTo) before it
+  // uses it, reads no other setting, no shared data and no pixel of the
+  // surface, and leaves no clip selected; its pixels, and the settings it
+  // leaves, then depend on nothing but the size of the surface. A canvas may
+  // keep what such a painting paints and which settings it sets to what, and
+  // give them again instead of running Paint; this one always runs it.
+  virtual void PaintFixed(void (*Paint)(TCanvas&)) { Paint(*this); }
+
  protected:
   TPoint PenPos_;
   TStretchMode StretchMode_ = TStretchMode::smColorOnColor;

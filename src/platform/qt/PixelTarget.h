@@ -21,6 +21,13 @@ struct TPixelBox {
   bool Contains(std::int64_t X, std::int64_t Y) const { return X >= L && X < R && Y >= T && Y < B; }
 };
 
+// Columns X0 .. X1-1 of row Y in one colour.
+struct TColorRun {
+  std::int32_t Y, X0, X1;
+  QRgb Color;
+  friend bool operator==(const TColorRun&, const TColorRun&) = default;
+};
+
 class TPixelTarget {
  public:
   TPixelTarget() = default;

@@ -43,6 +43,9 @@ class TQtCanvas : public TCanvas {
   const QImage* Image() const { return Image_; }
 
   bool AntialiasText = true;
+  // Fixed paintings (see TCanvas::PaintFixed) are kept and given again
+  // unless this is false.
+  bool KeepFixedPaintings = true;
 
   using TCanvas::Ellipse;
   using TCanvas::Rectangle;
@@ -59,6 +62,18 @@ class TQtCanvas : public TCanvas {
   void SelectClipRegion(const TRegion& Region) override;
   void RemoveClipRegion() override;
   bool GetClipRegion(TRegion& Region) const override;
+
+  // On a picture of RGB32 pixels painted without a clip or transform, at full
+  // opacity, with unsmoothed text, a fixed painting is taken at its first
+  // call for the picture's size: painted on the picture and on a scratch
+  // picture that differs from it in every pixel (what it paints is what
+  // comes out the same on both), and once more from settings unlike the
+  // canvas's in every field, to tell the settings it sets from those it
+  // passes through. Whenever it comes again, its pixels are written straight
+  // into the picture and the settings it sets are set. A painting that fails
+  // the checks (a clip left selected, colours mixed with the ground) is always
+  // run through this canvas, and so is every painting elsewhere.
+  void PaintFixed(void (*Paint)(TCanvas&)) override;
 
   // The Qt font that the current Font maps to (face, pixel size, style).
   const QFont& QtFont();
@@ -81,6 +96,42 @@ class TQtCanvas : public TCanvas {
   // Paints the ellipse in the box of W x H pixels (1 .. MaxStampSide each) at
   // (L, T) from the shape cache; false when the cache does not apply.
   bool StampEllipse(std::int32_t L, std::int32_t T, std::int32_t W, std::int32_t H);
+
+  // The settings a drawing call may read or change: the public ones and the
+  // state of a chain of dotted lines.
+  struct TPaintSettings {
+    TPen Pen;
+    TBrush Brush;
+    TFont Font;
+    TPoint PenPos;
+    TStretchMode StretchMode = TStretchMode::smColorOnColor;
+    std::int64_t DotPhase = 0;
+    bool InChain = false;
+    friend bool operator==(const TPaintSettings&, const TPaintSettings&) = default;
+  };
+  TPaintSettings Settings() const;
+  void ApplySettings(const TPaintSettings& S);
+
+  // A fixed painting as taken: its pixels, row by row, and what it does to
+  // the settings: each one it sets (a bit in Sets) takes its value from
+  // After, the others stay as they were.
+  struct TFixedPainting {
+    void (*Paint)(TCanvas&) = nullptr;
+    QSize Size;
+    bool Kept = false;  // false: it failed the checks and is always run
+    std::vector<TColorRun> Runs;
+    TPaintSettings After;
+    std::uint32_t Sets = 0;
+  };
+  // Runs Paint on this canvas and takes it as a fixed painting of Picture's
+  // size (Picture: the picture under the painter).
+  void TakeFixedPainting(void (*Paint)(TCanvas&), const QImage& Picture);
+  static constexpr std::size_t MaxFixedPaintings = 16;
+  std::vector<TFixedPainting> FixedPaintings_;
+  // The scratch picture of the takings; kept while they follow each other
+  // (the first draw of a chart), dropped once a painting is given again.
+  QImage FixedScratch_;
+  bool TakingFixed_ = false;  // a painting being taken runs any nested one directly
 
   QPainter* Painter_ = nullptr;
   const QImage* Image_ = nullptr;
