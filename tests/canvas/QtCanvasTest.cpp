@@ -450,5 +450,35 @@ TEST(Halftone, EveryPixelIsTheMeanOfItsArea) {
   EXPECT_EQ(shown.Pixel(146, 100), RGBColor(128, 0, 0)) << "the column across the edge is half of each";
 }
 
+// The vector paths are the plain one's exact sums: the same pixels for
+// reductions with up to two, four and eight taps a pixel (the chart's 2000 to
+// 975 and to 700 among them), widths that leave remainders, enlargements and
+// extreme colours (row sums past the signed 16-bit range).
+TEST(Halftone, EveryPathGivesThePlainPathsPixels) {
+  struct Case {
+    int SrcW, SrcH, DstW, DstH;
+  } const cases[] = {{2000, 2000, 975, 975}, {2000, 700, 700, 300}, {2000, 60, 301, 17}, {203, 97, 99, 47},
+                     {61, 57, 61, 19},       {30, 20, 77, 53},      {9, 9, 5, 3},       {1, 1, 3, 2}};
+  std::uint32_t seed = 777;
+  const auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+  for (const Case& c : cases) {
+    QImage src(c.SrcW, c.SrcH, QImage::Format_RGB32);
+    for (int y = 0; y < c.SrcH; ++y) {
+      auto* row = reinterpret_cast<QRgb*>(src.scanLine(y));
+      for (int x = 0; x < c.SrcW; ++x) {
+        // Stretches of white and black among random colours.
+        const std::uint32_t r = next();
+        row[x] = (r >> 28) < 4 ? 0xFFFFFFFFu : (r >> 28) < 6 ? 0xFF000000u : 0xFF000000u | (r >> 8);
+      }
+    }
+    const QImage plain = HalftoneScaled(src, QSize(c.DstW, c.DstH), THalftonePath::Plain);
+    for (THalftonePath path : {THalftonePath::Sse2, THalftonePath::Avx2, THalftonePath::Fastest}) {
+      const QImage out = HalftoneScaled(src, QSize(c.DstW, c.DstH), path);
+      EXPECT_TRUE(out == plain) << c.SrcW << "x" << c.SrcH << " to " << c.DstW << "x" << c.DstH << ", path "
+                                << static_cast<int>(path);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tv

@@ -60,7 +60,9 @@ struct TapTable {
   std::size_t Width = 1;
   std::vector<int> Start;             // first source cell of each target cell
   std::vector<std::uint16_t> Weight;  // Width per target cell, 0 where none
-  std::vector<std::uint16_t> Lanes;   // each weight four times, for the vector passes
+  // The weights for the vector passes: SSE2 each four times; AVX2, by four
+  // taps, the first two four times over in turn, then the other two.
+  std::vector<std::uint16_t> Lanes;
 };
 
 TapTable Flatten(const std::vector<std::vector<Tap>>& Taps) {
@@ -244,38 +246,59 @@ __attribute__((target("avx2"))) void SumRowsAvx2(const RowTaps& T, std::size_t B
   SumRowsPlain(T, done, Bytes, Out);
 }
 
-// Four neighbouring source pixels per step: sixteen row sums times their
-// weights (W: each weight four times); the products of pixels 0 and 2 and of
-// 1 and 3 meet in the two halves, which are added at the end.
-__attribute__((target("avx2"))) inline __m128i SumPixelAvx2(const std::uint16_t* Sums, const std::uint16_t* W,
+// The products are formed by pairs: madd multiplies neighbouring signed
+// 16-bit lanes and adds each pair into 32 bits. A row sum (up to 255 * 256)
+// does not fit a signed lane, so it goes in with its top bit flipped, that is
+// less 32768; as the weights of a target pixel add up to WeightOne, the sum
+// comes out short by exactly 32768 * WeightOne, which the rounding adds back.
+constexpr std::uint32_t PairRounding = Half + (std::uint32_t{32768} << WeightBits);
+
+// Four neighbouring source pixels per step, whose sixteen row sums are
+// reordered so that each 128-bit half holds a channel of two pixels side by
+// side (pixels 0 and 1 below, 2 and 3 above), times their weights (W: the
+// two pixels' weights four times over, in the same order). Each half of the
+// result holds the four channel sums of its two pixels.
+__attribute__((target("avx2"))) inline __m256i SumPixelAvx2(const std::uint16_t* Sums, const std::uint16_t* W,
                                                             std::size_t Quads) {
+  const __m256i flip = _mm256_set1_epi16(static_cast<short>(0x8000));
+  const __m256i order =
+      _mm256_setr_epi8(0, 1, 8, 9, 2, 3, 10, 11, 4, 5, 12, 13, 6, 7, 14, 15, 0, 1, 8, 9, 2, 3, 10, 11, 4, 5, 12, 13, 6,
+                       7, 14, 15);
   __m256i sum = _mm256_setzero_si256();
   for (std::size_t q = 0; q < Quads; ++q, Sums += 16, W += 16) {
-    const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(Sums));
+    const __m256i a = _mm256_xor_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(Sums)), flip);
     const __m256i w = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(W));
-    const __m256i lo = _mm256_mullo_epi16(a, w);
-    const __m256i hi = _mm256_mulhi_epu16(a, w);
-    sum = _mm256_add_epi32(sum, _mm256_add_epi32(_mm256_unpacklo_epi16(lo, hi), _mm256_unpackhi_epi16(lo, hi)));
+    sum = _mm256_add_epi32(sum, _mm256_madd_epi16(_mm256_shuffle_epi8(a, order), w));
   }
-  const __m128i both = _mm_add_epi32(_mm256_castsi256_si128(sum), _mm256_extracti128_si256(sum, 1));
-  return _mm_srli_epi32(_mm_add_epi32(both, _mm_set1_epi32(static_cast<int>(Half))), Shift);
+  return sum;
 }
 
-// Needs the weights padded to a width divisible by four.
+// The halves of two target pixels' sums added up: A's channels below, B's above.
+__attribute__((target("avx2"))) inline __m256i BothPixels(__m256i A, __m256i B) {
+  return _mm256_add_epi32(_mm256_permute2x128_si256(A, B, 0x20), _mm256_permute2x128_si256(A, B, 0x31));
+}
+
+// Needs the weights padded to a width divisible by four, in pairs.
 __attribute__((target("avx2"))) void SumColumnsAvx2(const std::uint16_t* Acc, const TapTable& Kx,
                                                     std::size_t Width, QRgb* Line) {
   const std::size_t quads = Kx.Width / 4, lanes = Kx.Width * 4;
   const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+  const __m256i rounding = _mm256_set1_epi32(static_cast<int>(PairRounding));
+  const __m256i gather = _mm256_setr_epi32(0, 4, 1, 5, 0, 0, 0, 0);
   const int* start = Kx.Start.data();
   const std::uint16_t* w = Kx.Lanes.data();
   std::size_t x = 0;
   for (; x + 4 <= Width; x += 4) {
-    const __m128i s0 = SumPixelAvx2(Acc + static_cast<std::size_t>(start[x]) * 4, w + x * lanes, quads);
-    const __m128i s1 = SumPixelAvx2(Acc + static_cast<std::size_t>(start[x + 1]) * 4, w + (x + 1) * lanes, quads);
-    const __m128i s2 = SumPixelAvx2(Acc + static_cast<std::size_t>(start[x + 2]) * 4, w + (x + 2) * lanes, quads);
-    const __m128i s3 = SumPixelAvx2(Acc + static_cast<std::size_t>(start[x + 3]) * 4, w + (x + 3) * lanes, quads);
-    const __m128i packed = _mm_packus_epi16(_mm_packs_epi32(s0, s1), _mm_packs_epi32(s2, s3));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(Line + x), _mm_or_si128(packed, opaque));
+    const __m256i s0 = SumPixelAvx2(Acc + static_cast<std::size_t>(start[x]) * 4, w + x * lanes, quads);
+    const __m256i s1 = SumPixelAvx2(Acc + static_cast<std::size_t>(start[x + 1]) * 4, w + (x + 1) * lanes, quads);
+    const __m256i s2 = SumPixelAvx2(Acc + static_cast<std::size_t>(start[x + 2]) * 4, w + (x + 2) * lanes, quads);
+    const __m256i s3 = SumPixelAvx2(Acc + static_cast<std::size_t>(start[x + 3]) * 4, w + (x + 3) * lanes, quads);
+    const __m256i c01 = _mm256_srli_epi32(_mm256_add_epi32(BothPixels(s0, s1), rounding), Shift);
+    const __m256i c23 = _mm256_srli_epi32(_mm256_add_epi32(BothPixels(s2, s3), rounding), Shift);
+    // Bytes of pixels 0 and 2 in the lower half, 1 and 3 in the upper.
+    const __m256i words = _mm256_packs_epi32(c01, c23);
+    const __m256i bytes = _mm256_permutevar8x32_epi32(_mm256_packus_epi16(words, words), gather);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(Line + x), _mm_or_si128(_mm256_castsi256_si128(bytes), opaque));
   }
   SumColumnsPlain(Acc, Kx, x, Width, Line);
 }
@@ -286,9 +309,9 @@ bool HasAvx2() {
 }
 #endif
 
-// The weights padded with zeros to a width divisible by Multiple, and each
-// repeated for the four sums of a pixel.
-TapTable Padded(const TapTable& Kx, std::size_t Multiple) {
+// The weights padded with zeros to a width divisible by Multiple, and
+// repeated for the four sums of a pixel, in pairs when Pairs is set.
+TapTable Padded(const TapTable& Kx, std::size_t Multiple, bool Pairs) {
   TapTable padded;
   padded.Width = (Kx.Width + Multiple - 1) / Multiple * Multiple;
   padded.Start = Kx.Start;
@@ -296,19 +319,29 @@ TapTable Padded(const TapTable& Kx, std::size_t Multiple) {
   for (std::size_t d = 0; d < Kx.Start.size(); ++d)
     std::copy_n(&Kx.Weight[d * Kx.Width], Kx.Width, &padded.Weight[d * padded.Width]);
   padded.Lanes.resize(padded.Weight.size() * 4);
-  for (std::size_t k = 0; k < padded.Weight.size(); ++k) std::fill_n(&padded.Lanes[4 * k], 4, padded.Weight[k]);
+  if (!Pairs) {
+    for (std::size_t k = 0; k < padded.Weight.size(); ++k) std::fill_n(&padded.Lanes[4 * k], 4, padded.Weight[k]);
+    return padded;
+  }
+  for (std::size_t k = 0; k + 1 < padded.Weight.size(); k += 2) {
+    for (std::size_t c = 0; c < 4; ++c) {
+      padded.Lanes[4 * k + 2 * c] = padded.Weight[k];
+      padded.Lanes[4 * k + 2 * c + 1] = padded.Weight[k + 1];
+    }
+  }
   return padded;
 }
 
 }  // namespace
 
-QImage HalftoneScaled(const QImage& Source, QSize Size) {
+QImage HalftoneScaled(const QImage& Source, QSize Size, THalftonePath Path) {
   QImage out(std::max(Size.width(), 0), std::max(Size.height(), 0), QImage::Format_RGB32);
-  if (!out.isNull()) HalftoneScaledInto(Source, reinterpret_cast<QRgb*>(out.bits()), out.bytesPerLine() / 4, Size);
+  if (!out.isNull())
+    HalftoneScaledInto(Source, reinterpret_cast<QRgb*>(out.bits()), out.bytesPerLine() / 4, Size, Path);
   return out;
 }
 
-void HalftoneScaledInto(const QImage& Source, QRgb* Target, std::ptrdiff_t Stride, QSize Size) {
+void HalftoneScaledInto(const QImage& Source, QRgb* Target, std::ptrdiff_t Stride, QSize Size, THalftonePath Path) {
   // Read where it lies (a copy of a picture that a painter is open on would
   // copy all its pixels).
   QImage converted;
@@ -324,9 +357,14 @@ void HalftoneScaledInto(const QImage& Source, QRgb* Target, std::ptrdiff_t Strid
   const auto ty = Taps(sh, dh, RowWeightOne);
   enum class TPath { Plain, Sse2, Avx2 } path = TPath::Plain;
 #if defined(TV_HALFTONE_X86)
-  path = HasAvx2() ? TPath::Avx2 : TPath::Sse2;
+  if (Path == THalftonePath::Sse2 || (Path != THalftonePath::Plain && !HasAvx2())) {
+    path = TPath::Sse2;
+  } else if (Path != THalftonePath::Plain) {
+    path = TPath::Avx2;
+  }
 #endif
-  const TapTable kx = Padded(Flatten(Taps(sw, dw, WeightOne)), path == TPath::Avx2 ? 4 : path == TPath::Sse2 ? 2 : 1);
+  const TapTable kx = Padded(Flatten(Taps(sw, dw, WeightOne)), path == TPath::Avx2 ? 4 : path == TPath::Sse2 ? 2 : 1,
+                             path == TPath::Avx2);
 
   // Vertical pass first, one target row at a time: the weighted sum of the
   // source rows it covers, all four bytes of every pixel. The row weights sum
