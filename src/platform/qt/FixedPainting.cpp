@@ -58,10 +58,10 @@ TStretchMode Unlike(TStretchMode V) {
 // turned over, so that no pixel of the two grounds is alike.
 constexpr QRgb TurnOver = 0x00FFFFFFu;
 
-// The pixels painted on Picture and Scratch, whose grounds were alike but
+// The pixels painted on Picture and Scratch, the one's ground the other's
 // turned over, as runs of one colour: a pixel is painted when it came out the
-// same on both and left alone when it is still turned over. False when a
-// pixel came out otherwise (a colour mixed with the ground).
+// same on both, left alone when it is still turned over. False when a pixel
+// came out otherwise (a colour mixed with the ground).
 bool PaintedRuns(const QImage& Picture, const QImage& Scratch, std::vector<TColorRun>& Runs) {
   const int w = Picture.width();
   for (int y = 0; y < Picture.height(); ++y) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -27,29 +28,38 @@ struct Tap {
 };
 
 // For each of DstLen target cells, the source cells it covers and their
-// weights: target cell d spans [d, d+1) * SrcLen / DstLen source cells.
-std::vector<std::vector<Tap>> Taps(int SrcLen, int DstLen, int Total) {
-  std::vector<std::vector<Tap>> taps(static_cast<std::size_t>(DstLen));
+// weights: target cell d spans [d, d+1) * SrcLen / DstLen source cells. All
+// taps in one list, target cell after target cell.
+struct TapList {
+  std::vector<Tap> All;
+  std::vector<std::size_t> Begin;  // cell d's taps: All[Begin[d]] .. All[Begin[d + 1] - 1]
+  std::span<const Tap> Of(std::size_t D) const { return {All.data() + Begin[D], Begin[D + 1] - Begin[D]}; }
+};
+
+TapList Taps(int SrcLen, int DstLen, int Total) {
+  TapList taps;
+  taps.Begin.reserve(static_cast<std::size_t>(DstLen) + 1);
   const double scale = static_cast<double>(SrcLen) / DstLen;
   for (int d = 0; d < DstLen; ++d) {
+    taps.Begin.push_back(taps.All.size());
     const double a = d * scale;
     const double b = (d + 1) * scale;
     const int first = std::clamp(static_cast<int>(std::floor(a)), 0, SrcLen - 1);
     const int last = std::clamp(static_cast<int>(std::ceil(b)) - 1, first, SrcLen - 1);
-    std::vector<Tap>& t = taps[static_cast<std::size_t>(d)];
     int sum = 0;
-    std::size_t largest = 0;
+    std::size_t largest = taps.All.size();
     for (int i = first; i <= last; ++i) {
       const double overlap = std::min(b, i + 1.0) - std::max(a, static_cast<double>(i));
       const int w = static_cast<int>(std::lround(overlap / (b - a) * Total));
       if (w <= 0) continue;
-      t.push_back({i, w});
+      taps.All.push_back({i, w});
       sum += w;
-      if (w > t[largest].Weight) largest = t.size() - 1;
+      if (w > taps.All[largest].Weight) largest = taps.All.size() - 1;
     }
-    if (t.empty()) t.push_back({first, 0});
-    t[largest].Weight += Total - sum;  // rounding remainder to the largest tap
+    if (taps.All.size() == taps.Begin.back()) taps.All.push_back({first, 0});
+    taps.All[largest].Weight += Total - sum;  // rounding remainder to the largest tap
   }
+  taps.Begin.push_back(taps.All.size());
   return taps;
 }
 
@@ -65,17 +75,21 @@ struct TapTable {
   std::vector<std::uint16_t> Lanes;
 };
 
-TapTable Flatten(const std::vector<std::vector<Tap>>& Taps) {
+TapTable Flatten(const TapList& Taps) {
   TapTable table;
-  for (const auto& t : Taps)
+  const std::size_t cells = Taps.Begin.size() - 1;
+  for (std::size_t d = 0; d < cells; ++d) {
+    const auto t = Taps.Of(d);
     table.Width = std::max(table.Width, static_cast<std::size_t>(t.back().Index - t.front().Index + 1));
-  table.Start.assign(Taps.size(), 0);
-  table.Weight.assign(Taps.size() * table.Width, 0);
-  for (std::size_t d = 0; d < Taps.size(); ++d) {
-    table.Start[d] = Taps[d].front().Index;
-    for (const Tap& t : Taps[d])
-      table.Weight[d * table.Width + static_cast<std::size_t>(t.Index - table.Start[d])] =
-          static_cast<std::uint16_t>(t.Weight);
+  }
+  table.Start.assign(cells, 0);
+  table.Weight.assign(cells * table.Width, 0);
+  for (std::size_t d = 0; d < cells; ++d) {
+    const auto t = Taps.Of(d);
+    table.Start[d] = t.front().Index;
+    for (const Tap& tap : t)
+      table.Weight[d * table.Width + static_cast<std::size_t>(tap.Index - table.Start[d])] =
+          static_cast<std::uint16_t>(tap.Weight);
   }
   return table;
 }
@@ -378,7 +392,7 @@ void HalftoneScaledInto(const QImage& Source, QRgb* Target, std::ptrdiff_t Strid
   for (int y = 0; y < dh; ++y) {
     rows.Rows.clear();
     rows.Weights.clear();
-    for (const Tap& t : ty[static_cast<std::size_t>(y)]) {
+    for (const Tap& t : ty.Of(static_cast<std::size_t>(y))) {
       rows.Rows.push_back(src.constScanLine(t.Index));
       rows.Weights.push_back(static_cast<std::uint16_t>(t.Weight));
     }
