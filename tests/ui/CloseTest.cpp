@@ -179,7 +179,7 @@ TEST_F(Close, InsideAHeldButtonTheProgramEndsWithCodeZero) {
   environment.insert(ChildVariable, folder.path());
   child.setProcessEnvironment(environment);
   child.setProcessChannelMode(QProcess::MergedChannels);
-  child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=CloseChild.CloseInsideAHold"});
+  child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=ChildRun.CloseInsideAHold"});
   ASSERT_TRUE(child.waitForFinished(60000));
   const std::string output = child.readAll().toStdString();
   EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << output;
@@ -193,9 +193,9 @@ TEST_F(Close, InsideAHeldButtonTheProgramEndsWithCodeZero) {
 }
 
 // The child's part: only runs when the test above starts it.
-class CloseChild : public WindowTest {};
+class ChildRun : public WindowTest {};
 
-TEST_F(CloseChild, CloseInsideAHold) {
+TEST_F(ChildRun, CloseInsideAHold) {
   const QByteArray folder = qgetenv(ChildVariable);
   if (folder.isEmpty()) GTEST_SKIP() << "runs as the child of Close.InsideAHeldButtonTheProgramEndsWithCodeZero";
   CopyBackground();
