@@ -169,12 +169,21 @@ def drive(process, home, shots):
         return panel[0] + place[0], panel[1] + place[1]
 
     def field_text(name):
+        # The clipboard first holds a mark, so that a busy program's late
+        # copy is waited for rather than an older text taken for it.
+        mark = "e2e-no-copy-yet"
+        subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=mark, text=True, check=True)
         x, y = at(FIELDS[name])
         xdotool("mousemove", "--sync", x, y, "click", 1)
         time.sleep(0.2)
         xdotool("key", "--clearmodifiers", "ctrl+a", "ctrl+c")
-        time.sleep(0.3)
-        return run("xclip", "-o", "-selection", "clipboard", check=False)
+        text = mark
+        for _ in range(100):
+            time.sleep(0.1)
+            text = run("xclip", "-o", "-selection", "clipboard", check=False)
+            if text != mark:
+                break
+        return text
 
     def enter(name, text):
         x, y = at(FIELDS[name])
@@ -266,10 +275,23 @@ def main():
         print(__doc__)
         return 2
     program, folder = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
-    if os.environ.get("TV_E2E_INNER") != "1":
-        env = dict(os.environ, TV_E2E_INNER="1")
-        return subprocess.run(["xvfb-run", "-a", "-s", "-screen 0 %dx%dx24" % SCREEN, sys.executable,
-                               os.path.abspath(__file__), program, folder], env=env).returncode
+    started = os.environ.get("TV_E2E_STARTED")
+    if not started:
+        # Two xvfb-run -a starting at once may pick the same display number,
+        # and then one of the servers fails to start: try again when the run
+        # never reached this script on the virtual display.
+        with tempfile.TemporaryDirectory(prefix="tarvelsicht-e2e-start-") as marks:
+            for attempt in range(1, 4):
+                mark = os.path.join(marks, str(attempt))
+                env = dict(os.environ, TV_E2E_STARTED=mark)
+                code = subprocess.run(["xvfb-run", "-a", "-s", "-screen 0 %dx%dx24" % SCREEN, sys.executable,
+                                       os.path.abspath(__file__), program, folder], env=env).returncode
+                if os.path.exists(mark):
+                    return code
+                print("e2e: the virtual display did not start (exit code %d), attempt %d" % (code, attempt))
+                time.sleep(attempt)
+        return 1
+    open(started, "w").close()
     return inner(program, folder)
 
 
