@@ -402,12 +402,14 @@ TEST(Halftone, KeepsUniformColoursAndTheMeanOfAPicture) {
 // Every target pixel is the area-weighted mean of the source pixels under it,
 // to within one level: reductions by odd factors (the chart's 2000 to 975 is
 // one), widths that leave a remainder of the four-pixel steps, an
-// enlargement, and a picture whose copy into a window is made while a
-// painter is open on it.
+// enlargement, strong reductions (the chart into a window only a few dozen
+// pixels high: about a hundred source rows or columns to a pixel), and a
+// picture whose copy into a window is made while a painter is open on it.
 TEST(Halftone, EveryPixelIsTheMeanOfItsArea) {
   struct Case {
     int SrcW, SrcH, DstW, DstH;
-  } const cases[] = {{600, 410, 293, 200}, {203, 97, 99, 47}, {61, 57, 61, 19}, {30, 20, 77, 53}, {9, 9, 5, 3}};
+  } const cases[] = {{600, 410, 293, 200}, {203, 97, 99, 47}, {61, 57, 61, 19}, {30, 20, 77, 53}, {9, 9, 5, 3},
+                     {90, 2000, 9, 20},    {90, 2000, 7, 37}, {2000, 40, 19, 4}, {4001, 9, 7, 2}};
   std::uint32_t seed = 12345;
   const auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
   for (const Case& c : cases) {
@@ -450,6 +452,27 @@ TEST(Halftone, EveryPixelIsTheMeanOfItsArea) {
   EXPECT_EQ(shown.Pixel(146, 100), RGBColor(128, 0, 0)) << "the column across the edge is half of each";
 }
 
+// One white row or column in a black picture reduced a hundredfold: a pale
+// line of the hundredth part of white, on every path, wherever it lies.
+TEST(Halftone, AThinLineReducedStronglyStaysFaint) {
+  for (const bool row : {true, false}) {
+    for (const int at : {0, 1, 57, 99, 100, 1999}) {
+      QImage src(row ? 40 : 2000, row ? 2000 : 40, QImage::Format_RGB32);
+      src.fill(Qt::black);
+      for (int k = 0; k < 40; ++k) src.setPixel(row ? k : at, row ? at : k, 0xFFFFFFFFu);
+      const QSize size(row ? 4 : 20, row ? 20 : 4);
+      for (THalftonePath path : {THalftonePath::Plain, THalftonePath::Sse2, THalftonePath::Avx2}) {
+        const QImage out = HalftoneScaled(src, size, path);
+        int brightest = 0;
+        for (int y = 0; y < size.height(); ++y)
+          for (int x = 0; x < size.width(); ++x) brightest = std::max(brightest, qGreen(out.pixel(x, y)));
+        EXPECT_LE(brightest, 4) << (row ? "row " : "column ") << at << ", path " << static_cast<int>(path);
+        EXPECT_GE(brightest, 2) << (row ? "row " : "column ") << at << ", path " << static_cast<int>(path);
+      }
+    }
+  }
+}
+
 // The vector paths are the plain one's exact sums: the same pixels for
 // reductions with up to two, four and eight taps a pixel (the chart's 2000 to
 // 975 and to 700 among them), widths that leave remainders, enlargements and
@@ -458,7 +481,8 @@ TEST(Halftone, EveryPathGivesThePlainPathsPixels) {
   struct Case {
     int SrcW, SrcH, DstW, DstH;
   } const cases[] = {{2000, 2000, 975, 975}, {2000, 700, 700, 300}, {2000, 60, 301, 17}, {203, 97, 99, 47},
-                     {61, 57, 61, 19},       {30, 20, 77, 53},      {9, 9, 5, 3},       {1, 1, 3, 2}};
+                     {61, 57, 61, 19},       {30, 20, 77, 53},      {9, 9, 5, 3},       {1, 1, 3, 2},
+                     {9999, 8, 7, 2},        {2000, 2000, 23, 29}};
   std::uint32_t seed = 777;
   const auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
   for (const Case& c : cases) {

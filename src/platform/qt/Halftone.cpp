@@ -29,7 +29,10 @@ struct Tap {
 
 // For each of DstLen target cells, the source cells it covers and their
 // weights: target cell d spans [d, d+1) * SrcLen / DstLen source cells. All
-// taps in one list, target cell after target cell.
+// taps in one list, target cell after target cell. The weights are the
+// rounded running sums of the overlaps told apart, so that each lies within
+// one unit of its share, none is negative and they add up to Total exactly,
+// however many source cells a target cell covers.
 struct TapList {
   std::vector<Tap> All;
   std::vector<std::size_t> Begin;  // cell d's taps: All[Begin[d]] .. All[Begin[d + 1] - 1]
@@ -46,18 +49,14 @@ TapList Taps(int SrcLen, int DstLen, int Total) {
     const double b = (d + 1) * scale;
     const int first = std::clamp(static_cast<int>(std::floor(a)), 0, SrcLen - 1);
     const int last = std::clamp(static_cast<int>(std::ceil(b)) - 1, first, SrcLen - 1);
-    int sum = 0;
-    std::size_t largest = taps.All.size();
+    int before = 0;  // the rounded running sum up to cell i
     for (int i = first; i <= last; ++i) {
-      const double overlap = std::min(b, i + 1.0) - std::max(a, static_cast<double>(i));
-      const int w = static_cast<int>(std::lround(overlap / (b - a) * Total));
-      if (w <= 0) continue;
-      taps.All.push_back({i, w});
-      sum += w;
-      if (w > taps.All[largest].Weight) largest = taps.All.size() - 1;
+      const double covered = i == last ? b - a : std::min(b, i + 1.0) - a;
+      const int upTo = static_cast<int>(std::lround(covered / (b - a) * Total));
+      if (upTo > before) taps.All.push_back({i, upTo - before});
+      before = std::max(before, upTo);
     }
-    if (taps.All.size() == taps.Begin.back()) taps.All.push_back({first, 0});
-    taps.All[largest].Weight += Total - sum;  // rounding remainder to the largest tap
+    if (taps.All.size() == taps.Begin.back()) taps.All.push_back({first, Total});
   }
   taps.Begin.push_back(taps.All.size());
   return taps;
