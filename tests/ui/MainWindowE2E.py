@@ -236,10 +236,16 @@ def drive(process, home, shots):
     fourth = screenshot()
     save(fourth, shots, "4-english.png")
 
-    for name, a, b in (("the hold", first, second), ("the typed moment and place", second, third)):
+    # Whole years at the same local time turn the stars by a few minutes of
+    # sidereal time at most, so after the hold mainly the Moon, its path and
+    # the planets move (well under 1 % of the chart, but never nothing); the
+    # typed moment and place change the whole sky.
+    for name, a, b, least in (("the hold", first, second, 0.001),
+                              ("the typed moment and place", second, third, 0.01)):
         share = changed_share(a, b, square)
-        if share < 0.01:
+        if share < least:
             fail("the chart did not change with %s (%.4f of its pixels)" % (name, share))
+        print("e2e: %.4f of the chart's pixels changed with %s" % (share, name))
 
     # Exit: the chart picture, then the settings, then the end.
     xdotool("key", "--clearmodifiers", "alt+x")
