@@ -236,10 +236,10 @@ def drive(process, home, shots):
     fourth = screenshot()
     save(fourth, shots, "4-english.png")
 
-    # Whole years at the same local time turn the stars by a few minutes of
-    # sidereal time at most, so after the hold mainly the Moon, its path and
-    # the planets move (well under 1 % of the chart, but never nothing); the
-    # typed moment and place change the whole sky.
+    # Whole years at the same local time can bring the stars back close to
+    # where they stood (about 128 years do), so that after the hold only the
+    # Moon, its path and the planets may have moved: under 1 % of the chart,
+    # but never nothing. The typed moment and place change the whole sky.
     for name, a, b, least in (("the hold", first, second, 0.001),
                               ("the typed moment and place", second, third, 0.01)):
         share = changed_share(a, b, square)
