@@ -69,7 +69,10 @@ void TForm_Main::FormCreate(QObject*) {
 
   ComboBox_TZone->clear();
   for (int i = 0; i <= 39; ++i) ComboBox_TZone->addItem(QString::fromStdString(TrimBlanks(TZones[i].Name)));
-  Language = Settings.Language;
+  // Every draw takes Language as a column of Texts, the daylight-saving
+  // box's among them, before the language handler below runs: a stored value
+  // beyond the three languages is German from the start.
+  Language = Settings.Language <= 2 ? Settings.Language : 0;
   // Choosing a line in code runs no change handler.
   const int zone = Settings.TZoneIndex >= 0 && Settings.TZoneIndex <= 39 ? Settings.TZoneIndex : DefaultTZoneIndex;
   ComboBox_TZone->setCurrentIndex(zone);

@@ -224,13 +224,20 @@ TEST_F(StartUp, SmallerBackgroundIsCopiedAsFarAsItReaches) {
 // Obvious fault mended: a stored language outside 0 to 2 runs the German
 // handler, so that every reader of the texts gets a valid column.
 TEST_F(StartUp, LanguageOutsideTheTableRunsTheGermanHandler) {
+  // With daylight saving on, the box's handler draws before the language
+  // handler runs.
   CopyBackground();
-  StoreSettings(7, 15, false, 47.5, 7.5);
-  TForm_Main& form = Create();
-  EXPECT_TRUE(ErrorBoxes.empty());
-  EXPECT_EQ(Language, 0);
-  EXPECT_TRUE(form.Deutsch1->isChecked());
-  EXPECT_EQ(form.DrawRequests(), 3);
+  for (const bool dst : {false, true}) {
+    SCOPED_TRACE(dst ? "daylight saving on" : "daylight saving off");
+    ErrorBoxes.clear();
+    StoreSettings(7, 15, dst, 47.5, 7.5);
+    TForm_Main& form = Create();
+    EXPECT_TRUE(ErrorBoxes.empty());
+    EXPECT_EQ(Language, 0);
+    EXPECT_TRUE(form.Deutsch1->isChecked());
+    EXPECT_EQ(form.DrawRequests(), dst ? 5 : 3);
+    EXPECT_EQ(Caption(form.Button_Jetzt), "Jetzt");
+  }
 }
 
 }  // namespace
