@@ -252,6 +252,19 @@ TEST_F(DragsTest, FillDropThatWritesNothing) {
   EXPECT_EQ(G.FillSource(), (tv::TRect{-1, -1, -1, -1}));
   EXPECT_FALSE(H.Invalidated.empty());
   EXPECT_FALSE(G.PaintLocked());
+  // A source whose only column was hidden since the press: no visible
+  // column to repeat; nothing written, the source frame gone.
+  G.Columns()[1].SetVisible(false);
+  TTextGridTestAccess::SetSelArea(G, {0, 0, 3, 3});
+  TTextGridTestAccess::SetFillSource(G, {1, 0, 1, 0});
+  TTextGridTestAccess::SetCursorState(G, crGridCross);
+  H.ClearLogs();
+  G.MouseUp(mbLeft, 0, 200, Y(3));
+  EXPECT_EQ(Column(0, 0, 3), (TStrings{"", "", "", ""}));
+  EXPECT_EQ(Column(2, 0, 3), (TStrings{"", "", "", ""}));
+  EXPECT_EQ(G.FillSource(), (tv::TRect{-1, -1, -1, -1}));
+  EXPECT_FALSE(H.Invalidated.empty());
+  EXPECT_FALSE(G.PaintLocked());
 }
 
 // An error of a cell event's handler ends the drop, but the painting lock,

@@ -111,6 +111,48 @@ TEST(MouseZones, SevenZonesAndTheirCursors) {
   }
 }
 
+// A client of no size or a negative one, and columns that fitting to such a
+// width leaves narrower than nothing: every point is still one of the zones,
+// the mappings give a column and row of the grid or -1, and presses and drags
+// anywhere keep the current cell and the selection inside the grid.
+TEST(MouseZones, DegenerateClientSizesAndColumnWidths) {
+  for (auto [w, h] : {std::pair{0, 0}, {1, 1}, {-30, -5}, {5, 400}, {300, 300}}) {
+    for (const bool fit : {false, true}) {
+      SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h) + (fit ? " fitted" : ""));
+      TGridFixture f(w, h);
+      TTextGrid& g = f.Grid;
+      SetUpGrid(g);
+      g.SetShowFooter(true);
+      g.SetFitToWidth(fit);
+      if (fit) g.Columns()[2].SetWidth(-12);
+      for (int y = -40; y <= 340; y += 9)
+        for (int x = -40; x <= 340; x += 11) {
+          const int zone = g.HitTest(x, y);
+          ASSERT_GE(zone, 0);
+          ASSERT_LE(zone, 6);
+          const int col = g.ColumnAtX(x), row = g.RowAtY(y);
+          ASSERT_GE(col, -1);
+          ASSERT_LT(col, 4);
+          ASSERT_GE(row, -1);
+          ASSERT_LT(row, 10);
+          g.MouseMove(0, x, y);
+          g.MouseDown(mbLeft, ssLeft, x, y);
+          g.MouseMove(ssLeft, 340 - x, 340 - y);
+          g.MouseUp(mbLeft, 0, 340 - x, 340 - y);
+          ASSERT_GE(g.CurCol(), 0);
+          ASSERT_LT(g.CurCol(), 4);
+          ASSERT_GE(g.CurRow(), 0);
+          ASSERT_LT(g.CurRow(), 10);
+          const tv::TRect sel = g.SelArea();
+          ASSERT_TRUE(sel.Left >= 0 && sel.Right < 4 && sel.Left <= sel.Right) << x << "," << y;
+          ASSERT_TRUE(sel.Top >= 0 && sel.Bottom < 10 && sel.Top <= sel.Bottom) << x << "," << y;
+        }
+      for (int c = 0; c < 4; ++c)
+        for (int r = 0; r < 10; ++r) EXPECT_NO_THROW(g.CellBounds(c, r));
+    }
+  }
+}
+
 TEST_F(MouseTest, CornerPressSelectsAll) {
   TTextGridTestAccess::SetCurrent(G, 2, 5);
   Press(5, 5);

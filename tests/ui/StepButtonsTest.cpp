@@ -270,19 +270,24 @@ TEST_F(StepButtons, HoldEndsWhenTheWindowIsDeactivated) {
   QWidget other;
   other.setGeometry(0, 0, 200, 200);
   other.show();
-  ShowActive();
-  QTimer::singleShot(600, [&] {
-    other.activateWindow();
-    QApplication::setActiveWindow(&other);
-  });
-  TGiveUp giveUp;
-  QElapsedTimer clock;
-  clock.start();
-  Press(Window->BitBtn_Sekunde_Minus);
-  EXPECT_GE(clock.elapsed(), 600);
-  EXPECT_FALSE(giveUp.Fired) << "the hold ended by itself";
-  EXPECT_FALSE(ButtonHeld);
-  EXPECT_FALSE(Window->isActiveWindow());
+  // A time step and a place step: both holds watch the window alike.
+  for (QWidget* button : std::initializer_list<QWidget*>{Window->BitBtn_Sekunde_Minus, Window->BitBtn_nLat_MinusSmall}) {
+    SCOPED_TRACE(button->objectName().toStdString());
+    ShowActive();
+    QTimer::singleShot(600, [&] {
+      other.activateWindow();
+      QApplication::setActiveWindow(&other);
+    });
+    TGiveUp giveUp;
+    QElapsedTimer clock;
+    clock.start();
+    Press(button);
+    EXPECT_GE(clock.elapsed(), 600);
+    EXPECT_FALSE(giveUp.Fired) << "the hold ended by itself";
+    EXPECT_FALSE(ButtonHeld);
+    EXPECT_FALSE(Window->isActiveWindow());
+    Release(button);
+  }
 }
 
 }  // namespace
