@@ -108,11 +108,13 @@ void TForm_Main::FormCreate(QObject*) {
 // file or cannot be opened raises EFileError "Cannot open file <name>"; a file
 // that is no JPEG the decoder reads, or a picture larger than
 // MaxBackgroundSide on a side (refused before its pixels are allocated),
-// leaves the picture empty without a message.
+// leaves the picture empty without a message. Damaged data that the decoder
+// reads past (a file cut short, say) still gives the picture, as far as it
+// holds.
 void TForm_Main::LoadJpegToImage(const std::string& FileName, TPictureBox* Image) {
   QImage picture;
   try {
-    picture = tv::ReadJpegFile(FileName, MaxBackgroundSide);
+    picture = tv::ReadJpegFile(FileName, MaxBackgroundSide, tv::TJpegWarnings::jwIgnore);
   } catch (const tv::EInOutError& Error) {
     if (Error.ErrorCode() != EIO) throw EFileError::CannotOpen(FileName);
     picture = QImage();

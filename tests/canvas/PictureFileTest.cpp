@@ -138,6 +138,14 @@ TEST_F(PictureFileTest, EveryBadFileGivesOurErrorWithItsName) {
       }
     }
   }
+  // Reading past damaged data: a file cut short gives the picture at its full
+  // size, its top as before; what is no JPEG still raises.
+  const QImage whole = ReadJpegFile(Background);
+  const QImage cut = ReadJpegFile((Dir_ / "truncated.jpg").string(), 16384, TJpegWarnings::jwIgnore);
+  EXPECT_EQ(cut.size(), QSize(2000, 2000));
+  EXPECT_EQ(cut.copy(0, 0, 2000, 200), whole.copy(0, 0, 2000, 200));
+  for (const char* name : {"empty.jpg", "text.jpg"})
+    EXPECT_THROW(ReadJpegFile((Dir_ / name).string(), 16384, TJpegWarnings::jwIgnore), EInOutError) << name;
 }
 
 using testing_child::ErrorCodeOf;

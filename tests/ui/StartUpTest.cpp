@@ -179,8 +179,11 @@ TEST_F(StartUp, MissingBackgroundIsReportedAndTheChartDrawnOnBlack) {
   EXPECT_EQ(nLat, 47.5);
 }
 
-TEST_F(StartUp, BackgroundThatIsNoJpegOrTooLargeLeavesItEmptyWithoutMessage) {
-  // A text file, then a JPEG whose header claims 60000 x 60000 pixels.
+TEST_F(StartUp, BackgroundThatIsNoJpegOrTooLargeLeavesItEmptyAndADamagedOneIsReadPast) {
+  // A text file, then JPEGs whose headers claim sides around the limit of
+  // 4096 pixels and far beyond it; the data of 8 x 8 pixels behind such a
+  // header is read past with the decoder's warnings, as is the end missing
+  // from a picture cut short.
   QImage small(8, 8, QImage::Format_RGB32);
   small.fill(Qt::white);
   QByteArray jpeg;
@@ -190,18 +193,38 @@ TEST_F(StartUp, BackgroundThatIsNoJpegOrTooLargeLeavesItEmptyWithoutMessage) {
   }
   const int sof = jpeg.indexOf("\xFF\xC0");
   ASSERT_GT(sof, 0);
-  jpeg[sof + 5] = '\xEA';  // height 0xEA60 = 60000
-  jpeg[sof + 6] = '\x60';
-  jpeg[sof + 7] = '\xEA';  // width
-  jpeg[sof + 8] = '\x60';
-  for (const QByteArray& content : {QByteArray("not a picture\n"), jpeg}) {
+  const auto claiming = [&](int Width, int Height) {
+    QByteArray bytes = jpeg;
+    bytes[sof + 5] = static_cast<char>(Height >> 8);
+    bytes[sof + 6] = static_cast<char>(Height & 0xFF);
+    bytes[sof + 7] = static_cast<char>(Width >> 8);
+    bytes[sof + 8] = static_cast<char>(Width & 0xFF);
+    return bytes;
+  };
+  QFile real(QString(TV_SOURCE_DIR) + "/data/run/Himmelshintergrund_radial_2000x2000.jpg");
+  ASSERT_TRUE(real.open(QIODevice::ReadOnly));
+  const QByteArray whole = real.readAll();
+  const struct {
+    const char* Name;
+    QByteArray Content;
+    int Width;
+  } cases[] = {
+      {"the picture cut short, read past", whole.left(whole.size() * 2 / 5), 2000},
+      {"a text", QByteArray("not a picture\n"), 0},
+      {"60000 x 60000", claiming(60000, 60000), 0},
+      {"4097 x 8", claiming(4097, 8), 0},
+      {"8 x 4097", claiming(8, 4097), 0},
+      {"4096 x 4096", claiming(4096, 4096), 4096},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
     QFile file(Work.filePath("Himmelshintergrund_radial_2000x2000.jpg"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
+    file.write(c.Content);
     file.close();
     TForm_Main& form = Create();
     EXPECT_TRUE(ErrorBoxes.empty());
-    EXPECT_EQ(form.Img0->Picture.Width(), 0);
+    EXPECT_EQ(form.Img0->Picture.Width(), c.Width);
     EXPECT_EQ(form.DrawRequests(), 3);
     Window.reset();
   }

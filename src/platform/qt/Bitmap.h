@@ -52,11 +52,15 @@ class TBitmap {
 // floating-point inverse DCT and block smoothing. Only a regular file is
 // opened, never waiting: a folder raises EInOutError with EISDIR, a FIFO,
 // device or socket with EINVAL, a file that cannot be opened with its errno. A
-// file that is not a JPEG, is corrupt or ends early raises EInOutError (EIO)
-// with libjpeg's message, and so does a picture wider or higher than MaxSide
-// pixels, refused from its header before its pixels are allocated. Every
-// error carries the file name. Never ends the program.
-QImage ReadJpegFile(const std::string& FileName, int MaxSide = 16384);
+// file that is not a JPEG raises EInOutError (EIO) with libjpeg's message, and
+// so does a picture wider or higher than MaxSide pixels, refused from its
+// header before its pixels are allocated. Corrupt data and a file that ends
+// early raise the same error with jwFail; with jwIgnore the decoder reads past
+// them as libjpeg does (missing rows come out grey). Every error carries the
+// file name. Never ends the program.
+enum class TJpegWarnings { jwFail, jwIgnore };
+QImage ReadJpegFile(const std::string& FileName, int MaxSide = 16384,
+                    TJpegWarnings Warnings = TJpegWarnings::jwFail);
 
 // Writes Image as a 24-bit BMP file, through a temporary file beside it that
 // replaces the file once it is whole (see TFileReplacement); EInOutError with

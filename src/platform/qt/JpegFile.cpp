@@ -2,7 +2,8 @@
 // must not return; ours records the message and jumps back to the decoder
 // (setjmp/longjmp, since a C++ exception may not cross libjpeg's C frames),
 // which cleans up and raises our error. Warnings (corrupt data, a file that
-// ends early) count as errors: a damaged picture is not shown half grey.
+// ends early) count as errors unless the caller reads past them: by default a
+// damaged picture is not shown half grey.
 #include <unistd.h>
 
 #include <cerrno>
@@ -25,6 +26,7 @@ namespace {
 struct TJpegErrorManager {
   jpeg_error_mgr Pub;  // first member: libjpeg sees a jpeg_error_mgr*
   std::jmp_buf Jump;
+  bool IgnoreWarnings;
   char Message[JMSG_LENGTH_MAX];
 };
 
@@ -35,7 +37,8 @@ extern "C" void JpegErrorExit(j_common_ptr Info) {
 }
 
 extern "C" void JpegEmitMessage(j_common_ptr Info, int Level) {
-  if (Level < 0) JpegErrorExit(Info);  // a warning: corrupt or missing data
+  // A warning: corrupt or missing data, which libjpeg reads past.
+  if (Level < 0 && !reinterpret_cast<TJpegErrorManager*>(Info->err)->IgnoreWarnings) JpegErrorExit(Info);
   // Trace messages (Level >= 0) are not shown.
 }
 
@@ -44,9 +47,10 @@ extern "C" void JpegEmitMessage(j_common_ptr Info, int Level) {
 // header before anything of its size is allocated. Keeps no object with a
 // destructor between the setjmp and a possible longjmp: the row buffer comes
 // from libjpeg's own pool.
-bool DecodeJpeg(std::FILE* File, int MaxSide, QImage* Out, char* Message) {
+bool DecodeJpeg(std::FILE* File, int MaxSide, TJpegWarnings Warnings, QImage* Out, char* Message) {
   jpeg_decompress_struct info;
   TJpegErrorManager err;
+  err.IgnoreWarnings = Warnings == TJpegWarnings::jwIgnore;
   info.err = jpeg_std_error(&err.Pub);
   err.Pub.error_exit = JpegErrorExit;
   err.Pub.emit_message = JpegEmitMessage;
@@ -95,7 +99,7 @@ bool DecodeJpeg(std::FILE* File, int MaxSide, QImage* Out, char* Message) {
 
 }  // namespace
 
-QImage ReadJpegFile(const std::string& FileName, int MaxSide) {
+QImage ReadJpegFile(const std::string& FileName, int MaxSide, TJpegWarnings Warnings) {
   // Only a regular file: a FIFO of that name would wait for a writer for ever.
   const int fd = OpenRegularFile(FileName);
   std::FILE* f = ::fdopen(fd, "rb");
@@ -106,7 +110,7 @@ QImage ReadJpegFile(const std::string& FileName, int MaxSide) {
   }
   QImage picture;
   char message[JMSG_LENGTH_MAX];
-  const bool ok = DecodeJpeg(f, MaxSide < 1 ? 1 : MaxSide, &picture, message);
+  const bool ok = DecodeJpeg(f, MaxSide < 1 ? 1 : MaxSide, Warnings, &picture, message);
   std::fclose(f);
   if (!ok) throw EInOutError(EIO, FileName, std::string("read JPEG: ") + message);
   return picture;
