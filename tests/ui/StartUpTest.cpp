@@ -201,7 +201,7 @@ TEST_F(StartUp, BackgroundThatIsNoJpegOrTooLargeLeavesItEmptyAndADamagedOneIsRea
     bytes[sof + 8] = static_cast<char>(Width & 0xFF);
     return bytes;
   };
-  QFile real(QString(TV_SOURCE_DIR) + "/data/run/Himmelshintergrund_radial_2000x2000.jpg");
+  QFile real(BackgroundSource());
   ASSERT_TRUE(real.open(QIODevice::ReadOnly));
   const QByteArray whole = real.readAll();
   const struct {
@@ -218,7 +218,7 @@ TEST_F(StartUp, BackgroundThatIsNoJpegOrTooLargeLeavesItEmptyAndADamagedOneIsRea
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);
-    QFile file(Work.filePath("Himmelshintergrund_radial_2000x2000.jpg"));
+    QFile file(WorkBackground());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(c.Content);
     file.close();
@@ -233,7 +233,7 @@ TEST_F(StartUp, BackgroundThatIsNoJpegOrTooLargeLeavesItEmptyAndADamagedOneIsRea
 TEST_F(StartUp, SmallerBackgroundIsCopiedAsFarAsItReaches) {
   QImage half(2000, 1000, QImage::Format_RGB32);
   half.fill(QColor(40, 40, 40));
-  ASSERT_TRUE(half.save(Work.filePath("Himmelshintergrund_radial_2000x2000.jpg"), "JPEG"));
+  ASSERT_TRUE(half.save(WorkBackground(), "JPEG"));
   TForm_Main& form = Create();
   EXPECT_TRUE(ErrorBoxes.empty());
   EXPECT_EQ(form.Img0->Picture.Height(), 1000);

@@ -92,10 +92,13 @@ void WindowTest::ShowWithClientSize(int Width, int Height) {
   QTest::qWait(20);
 }
 
-void WindowTest::CopyBackground() const {
-  const QString source = QString(TV_SOURCE_DIR) + "/data/run/Himmelshintergrund_radial_2000x2000.jpg";
-  ASSERT_TRUE(QFile::copy(source, Work.filePath("Himmelshintergrund_radial_2000x2000.jpg")));
+QString WindowTest::BackgroundSource() {
+  return QString(TV_SOURCE_DIR) + "/data/run/Himmelshintergrund_radial_2000x2000.jpg";
 }
+
+QString WindowTest::WorkBackground() const { return Work.filePath("Himmelshintergrund_radial_2000x2000.jpg"); }
+
+void WindowTest::CopyBackground() const { ASSERT_TRUE(QFile::copy(BackgroundSource(), WorkBackground())); }
 
 void WindowTest::TypeFields(const std::array<const char*, 6>& Texts) {
   TFieldEdit* const fields[6] = {Window->RichEdit_Jahr,   Window->RichEdit_Monat,  Window->RichEdit_Daag,

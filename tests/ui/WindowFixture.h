@@ -37,6 +37,10 @@ class WindowTest : public ::testing::Test {
   // Shows the window with a client area of Width x Height and waits until
   // the resize handler has seen that size.
   void ShowWithClientSize(int Width, int Height);
+  // The program's background picture in the source tree, and the name the
+  // program reads it by in the working folder.
+  static QString BackgroundSource();
+  QString WorkBackground() const;
   // Puts a copy of the program's background picture into the working folder.
   void CopyBackground() const;
   // The six local date and time fields typed (not applied), and the local
