@@ -27,11 +27,13 @@ std::vector<std::int32_t> TTextGrid::VisibleColumnsIn(std::int32_t Left, std::in
 
 // The column's right border follows the pointer, never closer than 5 pixels
 // to its left edge. With FitToWidth the next column gives or takes the
-// difference, so that the two keep sharing the same pixels (Room); each
-// keeps at least 5 of them, and when Room cannot give both their 5 pixels
-// the widths stay as they are (no column is ever left 0 pixels wide or
-// less). The last column cannot be sized then. A SizingCol that no longer
-// names a column (columns removed since the hover) sizes nothing.
+// difference, so that the two keep sharing the same pixels (Room): above 10
+// of them each keeps at least 5; with 10 or fewer the pointer is not
+// followed, but a next column narrower than 5 still gets its 5 pixels from
+// the sized one, as far as that leaves the sized one a pixel (with 5 or
+// fewer the widths stay as they are). The last column cannot be sized then.
+// A SizingCol that no longer names a column (columns removed since the
+// hover) sizes nothing.
 void TTextGrid::SizingStep(std::int32_t X) {
   if (SizingCol_ < 0 || SizingCol_ >= ColCount()) return;
   TTextColumn& column = Columns_->GetItem(SizingCol_);
@@ -48,8 +50,8 @@ void TTextGrid::SizingStep(std::int32_t X) {
       const std::int32_t width = std::min(w, room - MinSizingWidth);
       column.WriteWidth(width);
       next.WriteWidth(room - width);
-    } else if (next.Width() < MinSizingWidth && room == 2 * MinSizingWidth) {
-      column.WriteWidth(MinSizingWidth);
+    } else if (next.Width() < MinSizingWidth && room > MinSizingWidth) {
+      column.WriteWidth(room - MinSizingWidth);
       next.WriteWidth(MinSizingWidth);
     }
   }
@@ -78,8 +80,7 @@ void TTextGrid::FillStep(std::int32_t X, std::int32_t Y) {
 // every way out, and the painting lock given back with one invalidation.
 void TTextGrid::FillDrop() {
   if (ReadOnly_) {
-    FillSource_ = {-1, -1, -1, -1};
-    InvalidateCells();
+    DropFillSource();
     return;
   }
   struct TDropEnd {
@@ -102,6 +103,11 @@ void TTextGrid::FillDrop() {
     }
   }
   TypedText_.clear();
+}
+
+void TTextGrid::DropFillSource() {
+  FillSource_ = {-1, -1, -1, -1};
+  InvalidateCells();
 }
 
 std::string TTextGrid::FillSourceText(std::int32_t Pos, std::int32_t Row) const {

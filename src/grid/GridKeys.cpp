@@ -8,13 +8,26 @@
 #include "grid/TextGrid.h"
 
 namespace {
-// Appends the Latin-1 character Chr to Text as UTF-8.
-void AppendLatin1(std::string& Text, unsigned char Chr) {
+// A code point that UTF-8 can carry: up to U+10FFFF, no surrogate half.
+bool IsScalarValue(TChar Chr) { return Chr <= 0x10FFFF && !(Chr >= 0xD800 && Chr <= 0xDFFF); }
+
+// Appends the code point Chr (a scalar value) to Text as UTF-8.
+void AppendUtf8(std::string& Text, TChar Chr) {
+  const auto byte = [&](std::uint32_t B) { Text += static_cast<char>(static_cast<unsigned char>(B)); };
   if (Chr < 0x80) {
-    Text += static_cast<char>(Chr);
+    byte(Chr);
+  } else if (Chr < 0x800) {
+    byte(0xC0 | (Chr >> 6));
+    byte(0x80 | (Chr & 0x3F));
+  } else if (Chr < 0x10000) {
+    byte(0xE0 | (Chr >> 12));
+    byte(0x80 | ((Chr >> 6) & 0x3F));
+    byte(0x80 | (Chr & 0x3F));
   } else {
-    Text += static_cast<char>(0xC0 | (Chr >> 6));
-    Text += static_cast<char>(0x80 | (Chr & 0x3F));
+    byte(0xF0 | (Chr >> 18));
+    byte(0x80 | ((Chr >> 12) & 0x3F));
+    byte(0x80 | ((Chr >> 6) & 0x3F));
+    byte(0x80 | (Chr & 0x3F));
   }
 }
 
@@ -185,12 +198,17 @@ void TTextGrid::KeyDownPlain(TVirtualKey Key) {
 
 // Enter: the assignment event, then a fill down or right when the text ends
 // in its marker, else a move down (or on through a selected block). The
-// fills are program writes: no ReadOnly column test and no cell events.
+// fills are program writes: no ReadOnly column test and no cell events. A
+// current cell in a hidden column (or none) is neither assigned nor filled
+// from: Enter only moves.
 void TTextGrid::EnterKey() {
-  const std::string old = GetCellText(CurCol_, CurRow_);
-  std::string s = old;
-  if (OnCellAssignment) OnCellAssignment(*this, CurCol_, CurRow_, s);
-  if (s != old) StoreCellText(CurCol_, CurRow_, s, true);
+  std::string s;
+  if (CurrentCellVisible()) {
+    const std::string old = GetCellText(CurCol_, CurRow_);
+    s = old;
+    if (OnCellAssignment) OnCellAssignment(*this, CurCol_, CurRow_, s);
+    if (s != old) StoreCellText(CurCol_, CurRow_, s, true);
+  }
   const bool fillDown = !s.empty() && s.back() == '*' && AutoFillDown_;
   const bool fillRight = !s.empty() && s.back() == '>' && AutoFillRight_;
   const bool single = SelArea_.Left == SelArea_.Right && SelArea_.Top == SelArea_.Bottom;
@@ -245,31 +263,41 @@ void TTextGrid::StepThroughBlock(bool Forwards) {
   NotifyColRowChanged();
 }
 
-// Every cell of the block, hidden columns included, column by column.
+// Every cell of the block, hidden columns included, column by column. A
+// grid without a current cell has no block to clear.
 void TTextGrid::ClearSelectedBlock() {
+  tv::TRect area;
+  if (CurCol_ < 0 || CurRow_ < 0 || !BlockInGrid(SelArea_, area)) return;
   TBulkWrite bulk(*this);
-  const tv::TRect area = SelArea_;
   for (std::int32_t c = area.Left; c <= area.Right; ++c) {
     for (std::int32_t r = area.Top; r <= area.Bottom; ++r) StoreCellText(c, r, std::string(), true);
   }
 }
 
-void TTextGrid::KeyPress(char& Key) {
+// Characters are whole code points, so any script can be typed, as it can
+// be pasted. A current cell in a hidden column (or none at all) is no cell
+// the user can see being written: it takes no characters, as a grid
+// without a visible column takes none.
+void TTextGrid::KeyPress(TChar& Key) {
   if (OnKeyPress) OnKeyPress(*this, Key);
-  if (!Enabled_ || ColCount() == 0 || RowCount_ == 0 || ReadOnly_ || FirstVisibleColumn() == -1) return;
-  const unsigned char chr = static_cast<unsigned char>(Key);
+  if (!Enabled_ || ColCount() == 0 || RowCount_ == 0 || ReadOnly_ || !CurrentCellVisible()) return;
+  const TChar chr = Key;
   if (chr == 8) {
     HideEditorAndCaret();
     RemoveLastCharacter(TypedText_);
     WriteTypedText();
-  } else if (chr >= 32) {
+  } else if (chr >= 32 && IsScalarValue(chr)) {
     bool allowed = true;
-    if (OnFilterChar) OnFilterChar(*this, CurCol_, CurRow_, Key, allowed);
+    if (OnFilterChar) OnFilterChar(*this, CurCol_, CurRow_, chr, allowed);
     if (!allowed) return;
     HideEditorAndCaret();
-    AppendLatin1(TypedText_, chr);
+    AppendUtf8(TypedText_, chr);
     WriteTypedText();
   }
+}
+
+void TTextGrid::KeyUp(TVirtualKey& Key, TShiftState Shift) {
+  if (OnKeyUp) OnKeyUp(*this, Key, Shift);
 }
 
 // The typed text becomes the cell's whole text; the caret goes after it.

@@ -43,7 +43,7 @@ void TTextGrid::UpdateLayout() {
   }
 
   GutterExtent_ = GutterKind_ != gkNone ? GutterWidth_ : 0;
-  HeaderExtent_ = CheckedMul(HeaderLine_, DefRowHeight_);
+  HeaderExtent_ = CheckedMul(std::max(HeaderLine_, 0), DefRowHeight_);
   RowsExtent_ = CheckedMul(RowCount_, DefRowHeight_);
   const std::int32_t footer = ShowFooter_ ? DefRowHeight_ : 0;
 
@@ -76,7 +76,7 @@ void TTextGrid::UpdateLayout() {
 
   if (ShowFooter_) {
     FooterTop_ = vertBar ? CheckedSub(CheckedMul(client.Bottom / DefRowHeight_ - 1, DefRowHeight_), 1)
-                         : CheckedSub(CheckedMul(CheckedAdd(HeaderLine_, RowCount_), DefRowHeight_), 1);
+                         : CheckedSub(CheckedMul(CheckedAdd(std::max(HeaderLine_, 0), RowCount_), DefRowHeight_), 1);
   }
 
   ScrollX_ = std::max(0, std::min(ScrollX_, ScrollXMax_));
@@ -128,21 +128,26 @@ void TTextGrid::FitColumns(std::int32_t W) {
 }
 
 // The count setters leave the moving corner where it was (the shifted arrow
-// keys take it back into the grid first); a change through the collection
-// brings it inside as well, one inside the grid staying where it is.
-void TTextGrid::ClampCurrentCell(bool WithCorner) {
+// keys take it back into the grid first). A fill source that no longer lies
+// wholly inside belongs to a drag that cannot be dropped any more.
+void TTextGrid::ClampCurrentCell() {
   const bool empty = ColCount() == 0 || RowCount_ == 0;
   const auto clamp = [empty](std::int32_t Value, std::int32_t Count) {
     return empty ? -1 : std::max(0, std::min(Value, Count - 1));
   };
   CurCol_ = clamp(CurCol_, ColCount());
   CurRow_ = clamp(CurRow_, RowCount_);
-  if (WithCorner) {
-    MarkCol_ = clamp(MarkCol_, ColCount());
-    MarkRow_ = clamp(MarkRow_, RowCount_);
-  }
   SelArea_ = {CurCol_, CurRow_, CurCol_, CurRow_};
-  ClampedColCount_ = ColCount();
+  tv::TRect inside;
+  if (FillSource_.Left != -1 && !(BlockInGrid(FillSource_, inside) && inside == FillSource_)) {
+    FillSource_ = {-1, -1, -1, -1};
+  }
+}
+
+bool TTextGrid::BlockInGrid(const tv::TRect& Block, tv::TRect& Inside) const {
+  Inside = {std::max(Block.Left, 0), std::max(Block.Top, 0), std::min(Block.Right, ColCount() - 1),
+            std::min(Block.Bottom, RowCount_ - 1)};
+  return Inside.Left <= Inside.Right && Inside.Top <= Inside.Bottom;
 }
 
 void TTextGrid::SetColCount(std::int32_t Value) {
@@ -153,8 +158,8 @@ void TTextGrid::SetColCount(std::int32_t Value) {
   while (ColCount() < Value) Columns_->Add();
   ScrollX_ = 0;
   ScrollY_ = 0;
-  ClampCurrentCell(false);
-  update.Close();
+  ClampCurrentCell();
+  update.Close();  // closes an editor left without its cell
   NotifyColRowChanged();
 }
 
@@ -164,7 +169,8 @@ void TTextGrid::SetRowCount(std::int32_t Value) {
   // A count whose rows overflow the pixel range raises before anything changes.
   CheckedMul(CheckedAdd(CheckedAdd(HeaderLine_, Value), 1), DefRowHeight_);
   RowCount_ = Value;
-  ClampCurrentCell(false);
+  ClampCurrentCell();
+  CloseEditorOffGrid();
   UpdateLayout();
   Invalidate();
   NotifyColRowChanged();

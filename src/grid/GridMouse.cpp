@@ -54,6 +54,12 @@ std::int32_t TTextGrid::HitTest(std::int32_t X, std::int32_t Y) {
 }
 
 void TTextGrid::MouseDown(TMouseButton Button, TShiftState Shift, std::int32_t X, std::int32_t Y) {
+  // Every release ends a fill drag: a source still set here was left by a
+  // press whose release never came.
+  if (FillSource_.Left != -1) DropFillSource();
+  const bool left = Button == mbLeft;
+  ClickPending_ = left && (Shift & ssDouble) == 0;
+  if (left && (Shift & ssDouble) != 0 && OnDblClick) OnDblClick(*this);
   if (Enabled_) {
     switch (Cursor_) {
       case crHSplit:
@@ -191,11 +197,24 @@ void TTextGrid::MouseMove(TShiftState Shift, std::int32_t X, std::int32_t Y) {
   if (OnMouseMove) OnMouseMove(*this, Shift, X, Y);
 }
 
-// The capture and DragStartIndex are given back also when the drop raises
-// (a cell event's handler); the Cursor then stays until the next move.
+// A click is a single left press released inside the client area. A fill
+// drag ends at every release: dropped when the release comes over the fill
+// handle, given up otherwise (a drag begun with another button and released
+// elsewhere), so that no source block outlives its press. The capture and
+// DragStartIndex are given back also when the drop raises (a cell event's
+// handler); the Cursor then stays until the next move.
 void TTextGrid::MouseUp(TMouseButton Button, TShiftState Shift, std::int32_t X, std::int32_t Y) {
+  if (Button == mbLeft && ClickPending_) {
+    ClickPending_ = false;
+    const tv::TRect client = Host_.ClientRect();
+    if (InRect(client, X, Y) && OnClick) OnClick(*this);
+  }
   try {
-    if (Cursor_ == crGridCross) FillDrop();
+    if (Cursor_ == crGridCross) {
+      FillDrop();
+    } else if (FillSource_.Left != -1) {
+      DropFillSource();
+    }
     SetCursor(ZoneCursor(HitTest(X, Y)));
   } catch (...) {
     Host_.ReleaseCapture();
@@ -205,4 +224,11 @@ void TTextGrid::MouseUp(TMouseButton Button, TShiftState Shift, std::int32_t X, 
   Host_.ReleaseCapture();
   DragStartIndex_ = -1;
   if (OnMouseUp) OnMouseUp(*this, Button, Shift, X, Y);
+}
+
+void TTextGrid::CancelMouseDrag() {
+  ClickPending_ = false;
+  if (FillSource_.Left != -1) DropFillSource();
+  Host_.ReleaseCapture();
+  DragStartIndex_ = -1;
 }

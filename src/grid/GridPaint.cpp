@@ -125,12 +125,15 @@ void TTextGrid::Paint() {
     return;
   }
   if (RowCount_ > 0) {
-    const tv::TRect sel = BlockRect(SelArea_);
+    tv::TRect area;
+    const bool framed = CurCol_ != -1 && CurRow_ != -1 && BlockInGrid(SelArea_, area);
+    const tv::TRect sel = framed ? BlockRect(area) : tv::TRect{};
     const tv::TRegion ring = tv::TRegion::Combine(tv::TRegion(Grown(sel, 1)), tv::TRegion(Grown(sel, -2)),
                                                   tv::TRegionMode::rgnXor);
     const tv::TRect cells = CellsClipRect();
     const auto lessRing = [&](const tv::TRect& R) {
-      return Enabled_ ? tv::TRegion::Combine(tv::TRegion(R), ring, tv::TRegionMode::rgnDiff) : tv::TRegion(R);
+      return Enabled_ && framed ? tv::TRegion::Combine(tv::TRegion(R), ring, tv::TRegionMode::rgnDiff)
+                                : tv::TRegion(R);
     };
     const TCanvasScope clip(c, false);
     c.SelectClipRegion(lessRing(cells));
@@ -246,10 +249,13 @@ void TTextGrid::PaintMergedCell(std::int32_t Index) {
   DrawTextAligned(c, m.Text, TextRectOf(rc), m.HorzAlign, m.VertAlign, false);
 }
 
+// Only the part of a block inside the grid is framed, so that no block can
+// make the pass fail on a column or row that is gone.
 void TTextGrid::PaintSelection() {
-  if (CurCol_ == -1 || CurRow_ == -1) return;
+  tv::TRect area;
+  if (CurCol_ == -1 || CurRow_ == -1 || !BlockInGrid(SelArea_, area)) return;
   tv::TCanvas& c = Canvas();
-  const tv::TRect sel = BlockRect(SelArea_);
+  const tv::TRect sel = BlockRect(area);
   const bool focused = Host_.Focused();
   c.Pen.Color = focused ? tv::clBlack : GridColor_;
   c.Pen.Width = 3;
@@ -269,12 +275,13 @@ void TTextGrid::PaintSelection() {
   c.Rectangle(FillHandleRect_);
   HandleCorner_ = 0;
 
-  if (FillSource_.Left == -1) return;
+  tv::TRect source;
+  if (FillSource_.Left == -1 || !BlockInGrid(FillSource_, source)) return;
   c.Pen.Color = tv::clBlack;
   c.Pen.Width = 1;
   c.Pen.Style = tv::TPenStyle::psDot;
   c.Brush.Style = tv::TBrushStyle::bsClear;
-  c.Rectangle(BlockRect(FillSource_));
+  c.Rectangle(BlockRect(source));
   c.Pen.Style = tv::TPenStyle::psSolid;
   c.Pen.Width = 1;
 }

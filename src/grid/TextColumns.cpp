@@ -142,6 +142,7 @@ void TTextColumns::Delete(std::int32_t Index) {
   // texts still exist, and they go when `leaving` ends.
   std::unique_ptr<TTextColumn> leaving = std::move(Items_[static_cast<std::size_t>(Index)]);
   Items_.erase(Items_.begin() + Index);
+  Grid_.InplaceEditor().ColumnDeleted(Index);
   if (UpdateCount_ == 0) Update(nullptr);
 }
 

@@ -107,7 +107,7 @@ void TTextGrid::SetSelectionColor(tv::TColor Value) {
 }
 
 void TTextGrid::SetHeaderLine(std::int32_t Value) {
-  if (Value == HeaderLine_ || Value < 0) return;
+  if (Value == HeaderLine_) return;
   tv::CheckedMul(tv::CheckedAdd(tv::CheckedAdd(Value, RowCount_), 1), DefRowHeight_);  // raises before the change
   HeaderLine_ = Value;
   BuildHeaderCells();
@@ -225,14 +225,50 @@ void TTextGrid::SetCursor(std::int16_t Value) {
 
 // Left as they were, the current cell, the corner and the selection could
 // name columns that no longer exist, and the layout that follows (and every
-// later paint) would fail on them. With the same number of columns every
-// index stays valid and nothing moves.
+// later paint) would fail on them. Only what lies beyond the last column
+// moves: a selection inside the columns stays as it is, and a grid that
+// gains a column keeps even a current cell of -1. The moving corner is left
+// where it was, as the count setters leave it: the shifted arrow keys bring
+// it back into the grid before they move it.
 void TTextGrid::ColumnsChanged() {
   const std::int32_t oldCol = CurCol_, oldRow = CurRow_;
-  if (ColCount() != ClampedColCount_) ClampCurrentCell(true);
+  const std::int32_t last = ColCount() - 1;
+  CurCol_ = std::min(CurCol_, last);
+  if (last < 0) {
+    CurRow_ = -1;  // no column: no current cell
+    SelArea_ = {-1, -1, -1, -1};
+  } else {
+    SelArea_.Left = std::min(SelArea_.Left, last);
+    SelArea_.Right = std::min(SelArea_.Right, last);
+  }
+  if (FillSource_.Right > last) FillSource_ = {-1, -1, -1, -1};
+  CloseEditorOffGrid();
   BuildHeaderCells();
   Invalidate();
   if (CurCol_ != oldCol || CurRow_ != oldRow) NotifyColRowChanged();
+}
+
+// The editor also closes when its cell moved to another column (one before
+// it was deleted): it would stand over the wrong cell. Every change the user
+// made in the editor is stored already; the text is handed to the cell once
+// more only when the cell is still there (hidden or moved), where an equal
+// text changes nothing.
+void TTextGrid::CloseEditorOffGrid() {
+  if (!EditorActive_ && !Host_.EditorVisible()) return;
+  const TTextInplace& editor = *InplaceEditor_;
+  const std::int32_t col = editor.EditCol(), row = editor.EditRow();
+  const bool inside =
+      !editor.CellGone() && col >= 0 && col < ColCount() && row >= 0 && row < RowCount_;
+  if (inside && !editor.CellMoved() && Columns_->GetItem(col).Visible()) return;
+  std::string text;
+  const bool changed = editor.ChangedText(text);
+  InplaceEditor_->HideEdit();
+  if (inside && changed) StoreCellText(col, row, text, true);
+}
+
+bool TTextGrid::CurrentCellVisible() const {
+  return CurCol_ >= 0 && CurCol_ < ColCount() && CurRow_ >= 0 && CurRow_ < RowCount_ &&
+         Columns_->GetItem(CurCol_).Visible();
 }
 
 void TTextGrid::WMSize() {

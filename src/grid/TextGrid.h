@@ -85,7 +85,8 @@ class TTextGrid : public TGridObject {
   tv::TColor SelectionColor() const { return SelectionColor_; }
   void SetSelectionColor(tv::TColor Value);
   std::int32_t HeaderLine() const { return HeaderLine_; }
-  // Header boxes rebuilt (which lays out), repaint all. A negative value is refused.
+  // Header boxes rebuilt (which lays out), repaint all. A value of 0 or less
+  // is kept as given and shows no header (no boxes, no header height).
   void SetHeaderLine(std::int32_t Value);
   tv::TColor HeaderColor() const { return HeaderColor_; }
   void SetHeaderColor(tv::TColor Value);
@@ -125,6 +126,9 @@ class TTextGrid : public TGridObject {
   // The control's cursor id, the state of the mouse handling (101 at first).
   std::int16_t Cursor() const { return Cursor_; }
   void SetCursor(std::int16_t Value);
+  // A value free for the grid's user; the grid never reads it.
+  std::intptr_t Tag() const { return Tag_; }
+  void SetTag(std::intptr_t Value) { Tag_ = Value; }
 
   // --- Events ------------------------------------------------------------------
   TOnDrawCellEvent OnDrawCell;
@@ -141,12 +145,16 @@ class TTextGrid : public TGridObject {
   TOnRowEvent OnDeleteRow;
   TOnCellAssignment OnCellAssignment;
   // The control's own input events, fired after the grid's handling (see
-  // KeyDown, KeyPress, MouseDown, MouseMove, MouseUp).
+  // KeyDown, KeyPress, KeyUp, MouseDown, MouseMove, MouseUp); OnClick and
+  // OnDblClick come before the grid's handling of the release or press.
   TOnKeyEvent OnKeyDown;
   TOnKeyPressEvent OnKeyPress;
+  TOnKeyEvent OnKeyUp;
   TOnMouseEvent OnMouseDown;
   TOnMouseMoveEvent OnMouseMove;
   TOnMouseEvent OnMouseUp;
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
 
   // --- State (written by the grid's own operations) ------------------------------
   std::int32_t FitSkipColumn() const { return FitSkipColumn_; }
@@ -255,13 +263,14 @@ class TTextGrid : public TGridObject {
   // HeaderLine lines, then lays out.
   void BuildHeaderCells();
   void ClearHeaderCells() { HeaderCells_.clear(); }
-  // All columns changed: header boxes rebuilt, layout, repaint all. When the
-  // number of columns changed since the last clamp (a column added or
-  // deleted through Columns(), or a copy of other columns), the current cell
-  // and the moving corner are first clamped into the columns and the
-  // selection collapses onto the current cell, as SetColCount does, so that
-  // neither the layout nor a later paint meets a column that is gone;
-  // OnColRowChanged fires at the end when the current cell moved.
+  // All columns changed: header boxes rebuilt, layout, repaint all. What
+  // lies beyond the last column (a column deleted through Columns(), or a
+  // copy of fewer columns) is first brought back inside: the current cell to
+  // the last column, the selection cut at it (-1 without any column; the
+  // moving corner stays), so that neither the layout nor a later paint meets
+  // a column that is gone; OnColRowChanged fires at the end when the current
+  // cell moved. A column added leaves all of them as they are. An in-place
+  // editor whose cell is gone or hidden closes.
   void ColumnsChanged();
 
   // --- Geometry (no side effects) --------------------------------------------------------
@@ -355,11 +364,15 @@ class TTextGrid : public TGridObject {
   // cells, copies, cuts and pastes; then OnKeyDown. Nothing at all, not even
   // OnKeyDown, while the grid is disabled or has no column or no row.
   void KeyDown(TVirtualKey& Key, TShiftState Shift);
-  // A character typed while the grid has the focus (code 8 Backspace, or 32 to
-  // 255 as Latin-1; control characters do nothing): OnKeyPress first, then
-  // type-over into the current cell unless ReadOnly. Cell texts are UTF-8, so
-  // a character above 127 is stored as its two UTF-8 bytes.
-  void KeyPress(char& Key);
+  // A character typed while the grid has the focus (8 Backspace, or any
+  // code point from 32 up; control characters do nothing): OnKeyPress first,
+  // then OnFilterChar and type-over into the current cell unless ReadOnly.
+  // Cell texts are UTF-8, so a character above 127 is stored as its UTF-8
+  // bytes. A current cell in a hidden column (or none) takes nothing.
+  void KeyPress(TChar& Key);
+  // A key was released while the grid has the focus: OnKeyUp, whatever the
+  // grid's state (the grid itself does nothing on a release).
+  void KeyUp(TVirtualKey& Key, TShiftState Shift);
   // The keys the grid takes from the window's focus navigation: the arrows.
   // Tab, Enter and Escape keep the window's handling.
   static bool WantsSpecialKey(TVirtualKey Key);
@@ -371,20 +384,28 @@ class TTextGrid : public TGridObject {
   std::int32_t HitTest(std::int32_t X, std::int32_t Y);
   // The cursor id shown over zone Zone (0 .. 6).
   static std::int16_t ZoneCursor(std::int32_t Zone);
-  // A press of any button at client (X, Y). Acts on the current Cursor (the
-  // state of the mouse handling): sizing, fill drag, select all, a row, a
-  // column or a cell (a press on the current cell opens the editor); then
-  // captures the mouse, takes the focus and fires OnMouseDown. A disabled
-  // grid only fires OnMouseDown.
+  // A press of any button at client (X, Y); ssDouble in Shift marks the
+  // second press of a double click, which fires OnDblClick first (left
+  // button). Acts on the current Cursor (the state of the mouse handling):
+  // sizing, fill drag, select all, a row, a column or a cell (a press on the
+  // current cell opens the editor); then captures the mouse, takes the focus
+  // and fires OnMouseDown. A disabled grid only fires the events. A fill
+  // source still set from a drag whose release never came is dropped first.
   void MouseDown(TMouseButton Button, TShiftState Shift, std::int32_t X, std::int32_t Y);
   // A move to (X, Y); Shift holds the buttons held. Without the left button
   // the Cursor follows the zone; with it the drag that Cursor names takes a
   // step. OnMouseMove last.
   void MouseMove(TShiftState Shift, std::int32_t X, std::int32_t Y);
-  // A release of any button: drops a fill drag, sets the Cursor from the
-  // zone, releases the capture, DragStartIndex -1, OnMouseUp. An error of a
-  // drop still releases the capture and resets DragStartIndex.
+  // A release of any button: OnClick first for the release of a single
+  // left press inside the client area; then drops a fill drag (or, when the
+  // release does not come over the fill handle, gives the fill drag up),
+  // sets the Cursor from the zone, releases the capture, DragStartIndex -1,
+  // OnMouseUp. An error of a drop still ends the drag and releases the
+  // capture.
   void MouseUp(TMouseButton Button, TShiftState Shift, std::int32_t X, std::int32_t Y);
+  // The release of a press never came (the host saw the buttons up without
+  // it): the drag ends without a drop, the capture goes, no event fires.
+  void CancelMouseDrag();
   // The text a fill drop writes into list position Pos (of the visible
   // columns of SelArea) and row Row: the source block repeated from its own
   // place. Only meaningful during a drop.
@@ -468,11 +489,21 @@ class TTextGrid : public TGridObject {
   void RowsMeeting(std::int32_t Top, std::int32_t Bottom, std::int32_t& First, std::int32_t& Last) const;
   // The fit of the visible, resizable columns to the width W.
   void FitColumns(std::int32_t W);
-  // After a change of the column or the row count: the current cell (and,
-  // WithCorner, the moving corner) is brought into the columns and rows
-  // (-1, -1 without a column or a row), the selection collapses onto the
-  // current cell, and the column count is noted as the one it was clamped for.
-  void ClampCurrentCell(bool WithCorner);
+  // After a change of the column or the row count: the current cell is
+  // brought into the columns and rows (-1, -1 without a column or a row) and
+  // the selection collapses onto it; a fill source outside the grid goes.
+  void ClampCurrentCell();
+  // Block cut to the columns and rows of the grid; false when nothing of it
+  // is inside.
+  bool BlockInGrid(const tv::TRect& Block, tv::TRect& Inside) const;
+  // The current cell is a cell of the grid in a visible column: the keys may
+  // write it.
+  bool CurrentCellVisible() const;
+  // Closes the in-place editor when its cell has left the grid or its column
+  // is hidden; a cell still there first gets the editor's text.
+  void CloseEditorOffGrid();
+  // Ends a fill drag without writing anything.
+  void DropFillSource();
   // Keyboard pieces (GridKeys.cpp).
   void KeyDownCtrl(TVirtualKey Key);
   void KeyDownShift(TVirtualKey Key);
@@ -536,7 +567,6 @@ class TTextGrid : public TGridObject {
   std::unique_ptr<TTextInplace> InplaceEditor_;
   std::int32_t CurCol_ = 0;
   std::int32_t CurRow_ = 0;
-  std::int32_t ClampedColCount_ = 0;  // the column count of the last ClampCurrentCell
   std::int32_t MarkCol_ = 0;
   std::int32_t MarkRow_ = 0;
   tv::TRect SelArea_;
@@ -562,4 +592,6 @@ class TTextGrid : public TGridObject {
   bool AutoFillDown_ = false;
   tv::TFont Font_;
   std::int16_t Cursor_ = crGridPlus;
+  std::intptr_t Tag_ = 0;
+  bool ClickPending_ = false;  // a single left press waits for its release
 };

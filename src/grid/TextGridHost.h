@@ -103,7 +103,9 @@ class TTextGridHost {
 
   // --- The in-place editor: a borderless one-line edit child ----------------------
   // Places the edit over Bounds (client pixels) with the given text, font,
-  // background colour and alignment, and shows it.
+  // background colour and alignment, and shows it. Taking the text is no
+  // change by the user: it raises no change of the edit (TTextInplace::
+  // Change), and the edit takes a text of any length.
   virtual void ShowEditor(const tv::TRect& Bounds, const std::string& Text, const tv::TFont& Font,
                           tv::TColor Color, THorzAlign Alignment) = 0;
   virtual void HideEditor() = 0;

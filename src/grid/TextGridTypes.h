@@ -33,6 +33,8 @@ inline constexpr TShiftState ssCtrl = 0x04;
 inline constexpr TShiftState ssLeft = 0x08;
 inline constexpr TShiftState ssRight = 0x10;
 inline constexpr TShiftState ssMiddle = 0x20;
+// The press is the second one of a double click.
+inline constexpr TShiftState ssDouble = 0x40;
 
 // Virtual-key codes of the keys the grid and its editor act on (the letters
 // and digits are their upper-case ASCII codes, 'C' = 67).
@@ -53,6 +55,10 @@ inline constexpr TVirtualKey VK_DOWN = 40;
 inline constexpr TVirtualKey VK_INSERT = 45;
 inline constexpr TVirtualKey VK_DELETE = 46;
 inline constexpr TVirtualKey VK_F1 = 112;  // F1 .. F24 are 112 .. 135
+
+// A typed character: a Unicode code point (cell texts hold it as UTF-8).
+// 8 is Backspace, codes below 32 are control characters, 0 is none.
+using TChar = char32_t;
 
 // The sender of an event: the grid, or (for OnFilterChar from the editor)
 // the grid's in-place editor.
@@ -131,7 +137,7 @@ using TOnDrawHeaderEvent = std::function<void(TTextGrid& Sender, tv::TCanvas& AC
                                               const std::string& Str, bool& Handled)>;
 // A typed character for cell (Col, Row); Allowed False drops it.
 using TOnFilterChar =
-    std::function<void(TGridObject& Sender, std::int32_t Col, std::int32_t Row, char Chr, bool& Allowed)>;
+    std::function<void(TGridObject& Sender, std::int32_t Col, std::int32_t Row, TChar Chr, bool& Allowed)>;
 using TOnHeaderClick =
     std::function<void(TTextGrid& Sender, std::int32_t Col, TMouseButton Button, TShiftState Shift)>;
 using TOnGutterClick =
@@ -150,7 +156,9 @@ using TOnCellAssignment =
 // but the grid has already acted.
 using TOnKeyEvent = std::function<void(TTextGrid& Sender, TVirtualKey& Key, TShiftState Shift)>;
 // A character typed in the grid, before the grid takes it; 0 cancels it.
-using TOnKeyPressEvent = std::function<void(TTextGrid& Sender, char& Key)>;
+using TOnKeyPressEvent = std::function<void(TTextGrid& Sender, TChar& Key)>;
+// A plain notice from the grid (a click, a double click).
+using TNotifyEvent = std::function<void(TTextGrid& Sender)>;
 // A mouse press or release at client point (X, Y), after the grid acted on it.
 using TOnMouseEvent = std::function<void(TTextGrid& Sender, TMouseButton Button, TShiftState Shift, std::int32_t X,
                                          std::int32_t Y)>;

@@ -22,6 +22,10 @@ void TTextInplace::ShowEdit(std::int32_t ACol, std::int32_t ARow) {
   TTextGrid::CaretShown = false;
   EditCol_ = ACol;
   EditRow_ = ARow;
+  Changed_ = false;
+  CellGone_ = false;
+  CellMoved_ = false;
+  Text_.clear();
   const TTextColumn& column = OwnerGrid_.Columns().GetItem(ACol);
   const tv::TColor color = OwnerGrid_.CellColor(ACol, ARow);
   SetAlignment(column.HorzAlign());
@@ -49,7 +53,26 @@ void TTextInplace::HideEdit() {
 }
 
 // The field keeps what was typed even when the store refuses or alters it.
-void TTextInplace::Change(const std::string& Text) { OwnerGrid_.StoreCellText(EditCol_, EditRow_, Text, true); }
+void TTextInplace::Change(const std::string& Text) {
+  Changed_ = true;
+  Text_ = Text;
+  OwnerGrid_.StoreCellText(EditCol_, EditRow_, Text, true);
+}
+
+void TTextInplace::ColumnDeleted(std::int32_t Index) {
+  if (Index == EditCol_) {
+    CellGone_ = true;
+  } else if (Index < EditCol_) {
+    --EditCol_;
+    CellMoved_ = true;
+  }
+}
+
+bool TTextInplace::ChangedText(std::string& Text) const {
+  if (!Changed_) return false;
+  Text = Text_;
+  return true;
+}
 
 // Up and Down leave the current cell where it is; Escape brings nothing
 // back, as every change is stored already.
@@ -60,7 +83,7 @@ bool TTextInplace::KeyDown(TVirtualKey Key, TShiftState) {
   return true;
 }
 
-void TTextInplace::KeyPress(char& Key) {
+void TTextInplace::KeyPress(TChar& Key) {
   bool allowed = true;
   if (OwnerGrid_.OnFilterChar) OwnerGrid_.OnFilterChar(*this, EditCol_, EditRow_, Key, allowed);
   if (!allowed && Key != 8) Key = 0;

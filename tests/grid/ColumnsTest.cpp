@@ -188,43 +188,70 @@ TEST_F(ColumnsTest, CountChangesThroughTheCollectionKeepTheSelectionInside) {
   G.Columns()[0].SetTitle("kept");
   EXPECT_EQ(G.SelArea(), (tv::TRect{2, 2, 3, 4}));
 
+  // What lay in the deleted column comes back to the last one; the rows of
+  // the block stay, and so does the moving corner (the shifted arrows bring
+  // it back first).
   G.Columns().Delete(3);
   EXPECT_EQ(G.CurCol(), 2);
   EXPECT_EQ(G.CurRow(), 2);
-  EXPECT_EQ(G.MarkCol(), 2);
+  EXPECT_EQ(G.MarkCol(), 3);
   EXPECT_EQ(G.MarkRow(), 4);
-  EXPECT_EQ(G.SelArea(), (tv::TRect{2, 2, 2, 2}));
+  EXPECT_EQ(G.SelArea(), (tv::TRect{2, 2, 2, 4}));
   EXPECT_EQ(events, (std::vector<std::pair<int, int>>{{2, 2}}));
   EXPECT_NO_THROW(G.Paint());
   EXPECT_NO_THROW(H.Resize(150, 150));  // scrolls the current cell into view
   TVirtualKey left = VK_LEFT;
   EXPECT_NO_THROW(G.KeyDown(left, ssShift));
+  EXPECT_EQ(G.MarkCol(), 1);
 
-  // A new column moves nothing but collapses the selection.
-  TTextGridTestAccess::SetSelArea(G, {0, 0, 2, 2});
+  // A block left of the deleted column, and a new column, move nothing.
+  TTextGridTestAccess::SetCurrent(G, 0, 0);
+  TTextGridTestAccess::SetMark(G, 1, 2);
+  TTextGridTestAccess::SetSelArea(G, {0, 0, 1, 2});
   events.clear();
+  G.Columns().Delete(2);
   G.Columns().Add();
-  EXPECT_EQ(G.SelArea(), (tv::TRect{2, 2, 2, 2}));
+  EXPECT_EQ(G.SelArea(), (tv::TRect{0, 0, 1, 2}));
+  EXPECT_EQ(G.MarkCol(), 1);
   EXPECT_TRUE(events.empty());
 
   // Inside an update the clamp waits for its end, with one notice.
+  TTextGridTestAccess::SetCurrent(G, 2, 2);
+  TTextGridTestAccess::SetSelArea(G, {2, 2, 2, 2});
   G.Columns().BeginUpdate();
-  G.Columns().Delete(3);
   G.Columns().Delete(2);
+  G.Columns().Delete(1);
   G.Columns().EndUpdate();
-  EXPECT_EQ(G.CurCol(), 1);
-  EXPECT_EQ(events, (std::vector<std::pair<int, int>>{{1, 2}}));
+  EXPECT_EQ(G.CurCol(), 0);
+  EXPECT_EQ(events, (std::vector<std::pair<int, int>>{{0, 2}}));
 
   G.Columns().Clear();
   EXPECT_EQ(G.CurCol(), -1);
   EXPECT_EQ(G.CurRow(), -1);
-  EXPECT_EQ(G.MarkCol(), -1);
   EXPECT_EQ(G.SelArea(), (tv::TRect{-1, -1, -1, -1}));
   EXPECT_NO_THROW(G.Paint());
+
+  // A column added to a grid without one leaves it without a current cell
+  // and tells nobody; no key then writes a cell of column -1.
+  events.clear();
   G.Columns().Add();
-  EXPECT_EQ(G.CurCol(), 0);
-  EXPECT_EQ(G.CurRow(), 0);
+  EXPECT_EQ(G.CurCol(), -1);
+  EXPECT_EQ(G.CurRow(), -1);
+  EXPECT_TRUE(events.empty());
   EXPECT_NO_THROW(G.Paint());
+  for (TVirtualKey key : {VK_RETURN, VK_DELETE}) {
+    TVirtualKey k = key;
+    EXPECT_NO_THROW(G.KeyDown(k, 0));
+  }
+  TChar a = U'a';
+  EXPECT_NO_THROW(G.KeyPress(a));
+  EXPECT_EQ(G.CellTextOrEmpty(0, 0), "");
+  TVirtualKey down = VK_DOWN;
+  G.KeyDown(down, 0);
+  TVirtualKey right = VK_RIGHT;
+  G.KeyDown(right, 0);
+  EXPECT_EQ(G.CurCol(), 0);  // the moving keys (Enter's move too) bring it into the grid
+  EXPECT_EQ(G.CurRow(), 1);
 }
 
 TEST_F(ColumnsTest, CollectionCopyIsOneNotice) {

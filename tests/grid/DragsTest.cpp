@@ -115,17 +115,19 @@ TEST_F(DragsTest, BorderDragWithFitToWidthTradesWithTheNextColumn) {
 }
 
 // With FitToWidth in a client too narrow for the fixed columns, the two
-// resizable columns share less than 10 pixels: no width may then fall to 0
-// or below; the widths stay.
-TEST_F(DragsTest, BorderDragWithoutRoomLeavesTheWidths) {
+// resizable columns share 10 pixels or fewer: the pointer is not followed,
+// but a next column below 5 pixels gets its 5 from the sized one, as long
+// as that one keeps a pixel; otherwise the widths stay.
+TEST_F(DragsTest, BorderDragWithLittleRoom) {
   struct Case {
     const char* Name;
     int Fixed;  // width of the two fixed columns
     std::vector<int> Before, After;
   };
   const Case cases[] = {
-      {"room 8", 146, {4, 4, 146, 146}, {4, 4, 146, 146}},
-      {"room 0", 150, {0, 0, 150, 150}, {0, 0, 150, 150}},
+      {"room 8: the next column gets its 5 pixels", 146, {4, 4, 146, 146}, {3, 5, 146, 146}},
+      {"room 6: the sized column keeps one", 147, {3, 3, 147, 147}, {1, 5, 147, 147}},
+      {"room 0: nothing to share", 150, {0, 0, 150, 150}, {0, 0, 150, 150}},
       {"room 10", 145, {5, 5, 145, 145}, {5, 5, 145, 145}},
       {"room 12", 144, {6, 6, 144, 144}, {7, 5, 144, 144}},
   };
@@ -265,6 +267,71 @@ TEST_F(DragsTest, FillDropThatWritesNothing) {
   EXPECT_EQ(G.FillSource(), (tv::TRect{-1, -1, -1, -1}));
   EXPECT_FALSE(H.Invalidated.empty());
   EXPECT_FALSE(G.PaintLocked());
+}
+
+// Every press ends without a fill source left behind: a fill drag begun
+// with another button and released away from the handle is given up (no
+// cell written), and a source whose release never came goes at the next
+// press or when the host reports the release lost. No stale block makes a
+// paint fail, even once the columns and rows under it are gone.
+TEST_F(DragsTest, NoFillDragOutlivesItsPress) {
+  G.SetCellText(1, 1, "A");
+  const auto pressHandle = [&](TMouseButton Button, TShiftState Shift) {
+    const tv::TPoint cell = At(1, 1);
+    G.MouseMove(0, cell.X, cell.Y);
+    G.MouseDown(mbLeft, ssLeft, cell.X, cell.Y);
+    G.MouseUp(mbLeft, 0, cell.X, cell.Y);
+    G.Paint();
+    const tv::TRect h = G.FillHandleRect();
+    G.MouseMove(0, h.Left + 2, h.Top + 2);
+    ASSERT_EQ(G.Cursor(), crGridCross);
+    G.MouseDown(Button, Shift, h.Left + 2, h.Top + 2);
+    ASSERT_EQ(G.FillSource(), (tv::TRect{1, 1, 1, 1}));
+  };
+  struct Row {
+    const char* Name;
+    TMouseButton Button;
+    TShiftState Held;
+  };
+  for (const Row& r : {Row{"right", mbRight, ssRight}, Row{"middle", mbMiddle, ssMiddle}}) {
+    pressHandle(r.Button, r.Held);
+    const tv::TPoint away = At(3, 6);
+    G.MouseMove(r.Held, away.X, away.Y);  // no left button: the cursor follows
+    G.MouseUp(r.Button, 0, away.X, away.Y);
+    EXPECT_EQ(G.FillSource(), (tv::TRect{-1, -1, -1, -1})) << r.Name;
+    EXPECT_EQ(G.DragStartIndex(), -1) << r.Name;
+    EXPECT_FALSE(H.Captured) << r.Name;
+    EXPECT_EQ(Column(1, 0, 7), (TStrings{"", "A", "", "", "", "", "", ""})) << r.Name;
+  }
+  // A release that never came: the next press drops the source first.
+  pressHandle(mbLeft, ssLeft);
+  const tv::TPoint other = At(2, 4);
+  G.MouseMove(0, other.X, other.Y);
+  G.MouseDown(mbLeft, ssLeft, other.X, other.Y);
+  EXPECT_EQ(G.FillSource(), (tv::TRect{-1, -1, -1, -1}));
+  G.MouseUp(mbLeft, 0, other.X, other.Y);
+  // ... or the host says so: the drag ends without a drop.
+  pressHandle(mbLeft, ssLeft);
+  G.MouseMove(ssLeft, At(1, 5).X, At(1, 5).Y);
+  G.CancelMouseDrag();
+  EXPECT_EQ(G.FillSource(), (tv::TRect{-1, -1, -1, -1}));
+  EXPECT_FALSE(H.Captured);
+  EXPECT_EQ(G.DragStartIndex(), -1);
+  EXPECT_EQ(Column(1, 0, 7), (TStrings{"", "A", "", "", "", "", "", ""}));
+  // Blocks beyond the grid: the paint frames only what is inside, and the
+  // count setters drop a source that no longer fits.
+  TTextGridTestAccess::SetFillSource(G, {2, 3, 3, 8});
+  TTextGridTestAccess::SetSelArea(G, {1, 2, 3, 9});
+  TTextGridTestAccess::SetCurrent(G, 1, 2);
+  G.Columns().Delete(3);
+  EXPECT_EQ(G.FillSource(), (tv::TRect{-1, -1, -1, -1}));
+  EXPECT_EQ(G.SelArea(), (tv::TRect{1, 2, 2, 9}));
+  TTextGridTestAccess::SetFillSource(G, {2, 3, 2, 8});
+  G.SetRowCount(5);
+  EXPECT_EQ(G.FillSource(), (tv::TRect{-1, -1, -1, -1}));
+  TTextGridTestAccess::SetFillSource(G, {1, 1, 7, 40});
+  TTextGridTestAccess::SetSelArea(G, {0, 3, 9, 30});
+  EXPECT_NO_THROW(G.Paint());
 }
 
 // An error of a cell event's handler ends the drop, but the painting lock,

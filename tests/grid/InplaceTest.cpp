@@ -3,6 +3,8 @@
 // its characters.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "FakeGridHost.h"
 
 namespace {
@@ -133,26 +135,26 @@ TEST_F(InplaceTest, EnterEscapeUpAndDownClose) {
 
 TEST_F(InplaceTest, FilterDropsRefusedCharactersButNeverBackspace) {
   TGridObject* sender = nullptr;
-  G.OnFilterChar = [&](TGridObject& Sender, int Col, int Row, char, bool& Allowed) {
+  G.OnFilterChar = [&](TGridObject& Sender, int Col, int Row, TChar, bool& Allowed) {
     sender = &Sender;
     EXPECT_EQ(Col, 2);
     EXPECT_EQ(Row, 4);
     Allowed = false;
   };
   OpenOn(2, 4);
-  for (char key : {'a', '\x01', '\r'}) {
-    char k = key;
+  for (TChar key : {U'a', U'\x01', U'\r', U'\u20AC'}) {
+    TChar k = key;
     G.InplaceEditor().KeyPress(k);
-    EXPECT_EQ(k, 0);
+    EXPECT_EQ(k, 0U);
   }
-  char backspace = 8;
+  TChar backspace = 8;
   G.InplaceEditor().KeyPress(backspace);
-  EXPECT_EQ(backspace, 8);
+  EXPECT_EQ(backspace, 8U);
   EXPECT_EQ(sender, &G.InplaceEditor());
   G.OnFilterChar = nullptr;
-  char b = 'b';
+  TChar b = U'b';
   G.InplaceEditor().KeyPress(b);
-  EXPECT_EQ(b, 'b');
+  EXPECT_EQ(b, U'b');
 }
 
 TEST_F(InplaceTest, RowBeyondTheStoredStrings) {
@@ -163,6 +165,72 @@ TEST_F(InplaceTest, RowBeyondTheStoredStrings) {
   G.InplaceEditor().Change("");
   EXPECT_TRUE(Log.empty());
   EXPECT_EQ(G.CellTextOrEmpty(1, 40), "");
+}
+
+// The editor closes as soon as its cell leaves the grid or its column is
+// hidden, so that nothing typed afterwards can go to a cell that is gone; a
+// change elsewhere leaves it open.
+TEST_F(InplaceTest, ClosesWhenItsCellLeavesTheGrid) {
+  struct Case {
+    const char* Name;
+    std::function<void(TTextGrid&)> Change;
+    bool Closes;
+  };
+  const Case cases[] = {
+      {"fewer rows", [](TTextGrid& g) { g.SetRowCount(3); }, true},
+      {"fewer columns", [](TTextGrid& g) { g.SetColCount(1); }, true},
+      {"its row deleted", [](TTextGrid& g) { g.DeleteRow(4); }, true},
+      {"its column hidden", [](TTextGrid& g) { g.Columns()[1].SetVisible(false); }, true},
+      {"its column removed", [](TTextGrid& g) { g.Columns().Delete(1); }, true},
+      {"a column before it removed: it would stand over another cell", [](TTextGrid& g) { g.Columns().Delete(0); },
+       true},
+      {"every column removed", [](TTextGrid& g) { g.Columns().Clear(); }, true},
+      {"more rows", [](TTextGrid& g) { g.SetRowCount(9); }, false},
+      {"another column hidden", [](TTextGrid& g) { g.Columns()[2].SetVisible(false); }, false},
+      {"a column added", [](TTextGrid& g) { g.Columns().Add(); }, false},
+      {"a title", [](TTextGrid& g) { g.Columns()[0].SetTitle("T"); }, false},
+  };
+  for (const Case& c : cases) {
+    G.SetColCount(3);
+    G.SetRowCount(6);
+    for (int col = 0; col < 3; ++col) G.Columns()[col].SetVisible(true);
+    OpenOn(1, 4);
+    ASSERT_TRUE(H.EditorShown) << c.Name;
+    c.Change(G);
+    EXPECT_EQ(H.EditorShown, !c.Closes) << c.Name;
+    EXPECT_EQ(G.EditorActive(), !c.Closes) << c.Name;
+    EXPECT_TRUE(Log.empty()) << c.Name;  // nothing typed, nothing stored
+    EXPECT_NO_THROW(G.Paint()) << c.Name;
+    G.HideEditorAndCaret();
+    G.SetColCount(0);
+  }
+}
+
+// A cell that is still there when its editor closes (its column hidden) gets
+// the editor's text once more: a change an event refused is offered again.
+// An editor that saw no change stores nothing.
+TEST_F(InplaceTest, AClosingCellGetsTheEditorsTextOnceMore) {
+  bool refuse = true;
+  G.OnCellChanging = [&](TTextGrid&, int Col, int Row, bool& CanChange) {
+    Log.push_back("changing " + std::to_string(Col) + "," + std::to_string(Row));
+    CanChange = !refuse;
+  };
+  OpenOn(1, 4);
+  G.InplaceEditor().Change("typed");
+  EXPECT_EQ(G.CellTextOrEmpty(1, 4), "");
+  refuse = false;
+  G.Columns()[1].SetVisible(false);
+  EXPECT_FALSE(H.EditorShown);
+  EXPECT_EQ(G.CellTextOrEmpty(1, 4), "typed");
+  EXPECT_EQ(Log, (TStrings{"changing 1,4", "changing 1,4", "change typed"}));
+
+  G.Columns()[1].SetVisible(true);
+  G.SetCellText(1, 4, "kept");
+  OpenOn(1, 4);
+  G.Columns()[1].SetVisible(false);
+  EXPECT_FALSE(H.EditorShown);
+  EXPECT_EQ(G.CellTextOrEmpty(1, 4), "kept");
+  EXPECT_TRUE(Log.empty());
 }
 
 // The editor stays open when the grid turns read-only later, and its

@@ -52,8 +52,15 @@ struct KeysTest : ::testing::Test {
     Forget();
   }
   void Press(TVirtualKey Key, TShiftState Shift = 0) { G.KeyDown(Key, Shift); }
+  // Each byte of Chars is one character (Latin-1).
   void Type(std::string_view Chars) {
-    for (char c : Chars) G.KeyPress(c);
+    for (char c : Chars) {
+      TChar chr = static_cast<unsigned char>(c);
+      G.KeyPress(chr);
+    }
+  }
+  void Type(std::u32string_view Chars) {
+    for (TChar c : Chars) G.KeyPress(c);
   }
   std::string Cell(int Col, int Row) const { return G.CellTextOrEmpty(Col, Row); }
   TStrings Column(int Col) const {
@@ -433,9 +440,76 @@ TEST_F(KeysTest, ALatin1CharacterIsStoredAsUtf8) {
   EXPECT_EQ(Cell(0, 0), "a");
 }
 
+// Characters are whole code points: any script types over a cell, each
+// character through the filter first, and Backspace takes back whole
+// characters. What is no character (a surrogate half, a value beyond
+// U+10FFFF) types nothing and asks no filter.
+TEST_F(KeysTest, AnyCharacterTypesThroughTheFilter) {
+  std::u32string filtered;
+  bool allow = true;
+  G.OnFilterChar = [&](TGridObject& Sender, int, int, TChar Chr, bool& Allowed) {
+    EXPECT_EQ(&Sender, &G);
+    filtered += Chr;
+    Allowed = allow;
+  };
+  MoveTo(0, 0);
+  Type(U"a\u00E9\u20AC\u0436\U0001F600");
+  EXPECT_EQ(Cell(0, 0), "a\xC3\xA9\xE2\x82\xAC\xD0\xB6\xF0\x9F\x98\x80");
+  EXPECT_EQ(filtered, U"a\u00E9\u20AC\u0436\U0001F600");
+  Type("\b");
+  EXPECT_EQ(Cell(0, 0), "a\xC3\xA9\xE2\x82\xAC\xD0\xB6");
+  Type(U"\xD800\x110000");
+  EXPECT_EQ(Cell(0, 0), "a\xC3\xA9\xE2\x82\xAC\xD0\xB6");
+  EXPECT_EQ(filtered.size(), 5u);
+  // A filter that refuses everything lets nothing in, whatever the script.
+  allow = false;
+  MoveTo(1, 0);
+  Log.clear();
+  Type(U"x\u20AC\u0436");
+  EXPECT_EQ(Cell(1, 0), "");
+  EXPECT_TRUE(Log.empty());
+  EXPECT_EQ(filtered.substr(5), U"x\u20AC\u0436");
+}
+
+// A current cell whose column the program hides is written by no key, as in
+// a grid without a visible column: typing, Backspace and Enter's assignment
+// and fills leave it alone; the moving keys work and bring it back.
+TEST_F(KeysTest, CurrentCellInAHiddenColumn) {
+  G.SetAutoFillDown(true);
+  G.SetCellText(1, 2, "x*");
+  G.OnCellAssignment = [this](TTextGrid&, int, int, std::string&) { Log.push_back("assign"); };
+  MoveTo(1, 2);
+  G.Columns()[1].SetVisible(false);
+  Forget();
+  Type("ab\b");
+  Press(VK_RETURN);
+  EXPECT_EQ(Column(1), (TStrings{"", "", "x*", "", "", ""}));
+  EXPECT_TRUE(Log.empty());
+  EXPECT_EQ(G.TypedText(), "");
+  EXPECT_EQ(Moves, (TCells{{1, 3}}));  // Enter still moves down
+  Press(VK_RIGHT);
+  EXPECT_EQ(G.CurCol(), 2);
+  Type("c");
+  EXPECT_EQ(Cell(2, 3), "c");
+}
+
+// The release of a key is told whatever the grid's state; the grid itself
+// does nothing on it.
+TEST_F(KeysTest, KeyUpIsToldForEveryRelease) {
+  std::vector<std::pair<int, int>> ups;
+  G.OnKeyUp = [&](TTextGrid&, TVirtualKey& Key, TShiftState Shift) { ups.emplace_back(Key, Shift); };
+  TVirtualKey down = VK_DOWN, a = 'A';
+  G.KeyUp(down, 0);
+  G.SetEnabled(false);
+  G.KeyUp(a, ssShift);
+  EXPECT_EQ(ups, (std::vector<std::pair<int, int>>{{VK_DOWN, 0}, {'A', ssShift}}));
+  EXPECT_TRUE(Moves.empty());
+  EXPECT_TRUE(KeyDowns.empty());
+}
+
 TEST_F(KeysTest, FilterReadOnlyAndKeyPressEvent) {
-  std::vector<char> filtered;
-  G.OnFilterChar = [&](TGridObject& Sender, int Col, int Row, char Chr, bool& Allowed) {
+  std::u32string filtered;
+  G.OnFilterChar = [&](TGridObject& Sender, int Col, int Row, TChar Chr, bool& Allowed) {
     EXPECT_EQ(&Sender, &G);
     EXPECT_EQ(Col, 1);
     EXPECT_EQ(Row, 2);
@@ -449,7 +523,7 @@ TEST_F(KeysTest, FilterReadOnlyAndKeyPressEvent) {
   EXPECT_EQ(G.TypedText(), "");
   EXPECT_TRUE(H.CaretCalls.empty());
   Type("\b");  // Backspace is not filtered
-  EXPECT_EQ(filtered, std::vector<char>{'x'});
+  EXPECT_EQ(filtered, U"x");
 
   // A read-only column keeps its text; the caret stands after that text.
   G.Columns()[1].SetReadOnly(true);
@@ -464,7 +538,7 @@ TEST_F(KeysTest, FilterReadOnlyAndKeyPressEvent) {
   // types nothing but still fires it.
   int keyPresses = 0;
   G.Columns()[1].SetReadOnly(false);
-  G.OnKeyPress = [&](TTextGrid&, char& Key) {
+  G.OnKeyPress = [&](TTextGrid&, TChar& Key) {
     ++keyPresses;
     if (Key == 'q') Key = 0;
   };
@@ -490,7 +564,7 @@ TEST_F(KeysTest, NoKeyActsWithoutAnEnabledGridWithCells) {
     G.SetRowCount(r.Rows);
     Forget();
     int keyPresses = 0;
-    G.OnKeyPress = [&](TTextGrid&, char&) { ++keyPresses; };
+    G.OnKeyPress = [&](TTextGrid&, TChar&) { ++keyPresses; };
     for (TVirtualKey key : {VK_DOWN, VK_RETURN, VK_INSERT, VK_DELETE}) Press(key);
     Type("a");
     EXPECT_TRUE(KeyDowns.empty()) << r.Name;

@@ -365,6 +365,48 @@ TEST_F(MouseTest, PressOnAStaleCursorSelectsNothing) {
   }
 }
 
+// A click is a single left press released inside the client area, told
+// before the grid's release; the second press of a double click tells
+// OnDblClick before the grid acts on it, and its release is no click.
+TEST_F(MouseTest, ClickAndDoubleClick) {
+  G.OnClick = [this](TTextGrid& Sender) {
+    Log.push_back("click " + std::to_string(Sender.Cursor()) + " captured " + std::to_string(H.Captured));
+  };
+  G.OnDblClick = [this](TTextGrid& Sender) { Log.push_back("dblclick " + std::to_string(Sender.EditorActive())); };
+  Hover(X(1), Y(1));
+  G.MouseDown(mbLeft, ssLeft, X(1), Y(1));
+  Release(X(1), Y(1));
+  G.MouseDown(mbLeft, ssLeft | ssDouble, X(1), Y(1));
+  Release(X(1), Y(1));
+  // The second press opened the editor after OnDblClick.
+  EXPECT_EQ(Log, (TStrings{"cell 1,1", "down", "click 101 captured 1", "up", "dblclick 0", "cell 1,1", "down", "up"}));
+  EXPECT_TRUE(G.EditorActive());
+  struct Row {
+    const char* Name;
+    TMouseButton Button;
+    int ReleaseX, ReleaseY;
+  };
+  const Row rows[] = {{"right button", mbRight, X(1), Y(1)},
+                      {"middle button", mbMiddle, X(1), Y(1)},
+                      {"released left of the grid", mbLeft, -4, Y(1)},
+                      {"released below the grid", mbLeft, X(1), 300}};
+  for (const Row& r : rows) {
+    Log.clear();
+    Press(X(2), Y(2), r.Button, 0);
+    G.MouseUp(r.Button, 0, r.ReleaseX, r.ReleaseY);
+    EXPECT_EQ(Log, (TStrings{"cell 2,2", "down", "up"})) << r.Name;
+  }
+  // A disabled grid still clicks: the events belong to the control.
+  G.SetEnabled(false);
+  Log.clear();
+  Click(X(1), Y(1));
+  EXPECT_EQ(Log, (TStrings{"down", "click 0 captured 0", "up"}));
+  // Tag is the user's.
+  EXPECT_EQ(G.Tag(), 0);
+  G.SetTag(-7);
+  EXPECT_EQ(G.Tag(), -7);
+}
+
 TEST_F(MouseTest, MoveEventComesLast) {
   std::vector<std::int16_t> seen;
   G.OnMouseMove = [&](TTextGrid& Sender, TShiftState, int, int) { seen.push_back(Sender.Cursor()); };

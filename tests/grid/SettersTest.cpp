@@ -115,11 +115,9 @@ TEST(Setters, EqualFontsStillRepaint) {
 TEST(Setters, RefusedValues) {
   SetterGrid f;
   TTextGrid& g = f.Grid;
-  g.SetHeaderLine(-1);
   g.SetGutterWidth(-5);
   g.SetDefColWidth(-1);
   g.SetDefRowHeight(0);
-  EXPECT_EQ(g.HeaderLine(), 1);
   EXPECT_EQ(g.GutterWidth(), 20);
   EXPECT_EQ(g.DefColWidth(), 80);
   EXPECT_EQ(g.DefRowHeight(), 18);
@@ -133,6 +131,28 @@ TEST(Setters, RefusedValues) {
   EXPECT_EQ(g.GutterExtent(), 0);
   g.SetColCount(3);
   EXPECT_EQ(g.Columns()[2].Width(), 0);
+}
+
+// A header of 0 lines or fewer is kept as set and shows nothing: no boxes,
+// no height; the rows start at the top and the grid lays out, paints and
+// hit-tests as one without a header.
+TEST(Setters, HeaderLineOfZeroOrLess) {
+  for (const int lines : {0, -1, -7}) {
+    SetterGrid f;
+    TTextGrid& g = f.Grid;
+    g.Columns()[0].SetTitle("A|B");
+    g.SetHeaderLine(lines);
+    EXPECT_EQ(g.HeaderLine(), lines);
+    EXPECT_TRUE(g.HeaderCells().empty()) << lines;
+    EXPECT_EQ(g.HeaderExtent(), 0) << lines;
+    EXPECT_EQ(g.CellArea(), (tv::TRect{20, 0, 200, 200})) << lines;
+    EXPECT_GE(f.Host.WholeInvalidations, 1) << lines;
+    EXPECT_EQ(g.RowAtY(5), 0) << lines;
+    EXPECT_EQ(g.HitTest(60, 5), 4) << lines;  // a cell
+    EXPECT_NO_THROW(g.Paint()) << lines;
+    g.SetShowFooter(true);
+    EXPECT_EQ(g.FooterTop(), 5 * 18 - 1) << lines;  // right below the last row
+  }
 }
 
 // A value whose pixels overflow raises the arithmetic error before the grid
@@ -256,9 +276,9 @@ TEST(Setters, ColumnsCopyKeepsTheSelectionInside) {
   EXPECT_EQ(g.ColCount(), 2);
   EXPECT_EQ(g.CurCol(), 1);
   EXPECT_EQ(g.CurRow(), 2);
-  EXPECT_EQ(g.MarkCol(), 1);
+  EXPECT_EQ(g.MarkCol(), 2);  // the shifted arrows bring it back first
   EXPECT_EQ(g.MarkRow(), 4);
-  EXPECT_EQ(g.SelArea(), (tv::TRect{1, 2, 1, 2}));
+  EXPECT_EQ(g.SelArea(), (tv::TRect{1, 2, 1, 4}));  // cut at the last column
   EXPECT_EQ(events, (std::vector<std::pair<int, int>>{{1, 2}}));
   EXPECT_GE(f.Host.WholeInvalidations, 1);
   EXPECT_NO_THROW(g.Paint());

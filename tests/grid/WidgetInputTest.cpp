@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -76,6 +77,25 @@ struct InputWidget : ::testing::Test {
   }
   static std::string Cell(TTextGridWidget* Target, int Col, int Row) {
     return Target->Grid().CellTextOrEmpty(Col, Row);
+  }
+  // Types Text as the platform does for a keyboard layout of any script: one
+  // key event per character, with the character as its text.
+  static void TypeText(QWidget* Target, const QString& Text) {
+    for (const char32_t code : Text.toUcs4()) {
+      const QString one = QString::fromUcs4(&code, 1);
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, one);
+      QApplication::sendEvent(Target, &press);
+      QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, one);
+      QApplication::sendEvent(Target, &release);
+    }
+  }
+  // Opens the editor on (Col, Row) with two clicks and gives it the focus.
+  QLineEdit* OpenEditor(int Col, int Row) {
+    Click(W, At(Col, Row));
+    Click(W, At(Col, Row));
+    QLineEdit* e = W->Editor();
+    if (e->isVisible()) QTest::mouseClick(e, Qt::LeftButton);
+    return e;
   }
 };
 
@@ -269,7 +289,7 @@ TEST_F(InputWidget, EditorIsABorderlessLineEditOverTheCell) {
 TEST_F(InputWidget, EditorStoresEveryChangeAndClosesOnItsKeys) {
   std::vector<std::string> changes;
   G.OnCellChange = [&](TTextGrid&, int, int, std::string& Str) { changes.push_back(Str); };
-  G.OnFilterChar = [](TGridObject&, int, int, char Chr, bool& Allowed) { Allowed = Chr != 'q'; };
+  G.OnFilterChar = [](TGridObject&, int, int, TChar Chr, bool& Allowed) { Allowed = Chr != U'q'; };
   struct Row {
     const char* Name;
     Qt::Key Key;
@@ -301,6 +321,195 @@ TEST_F(InputWidget, EditorStoresEveryChangeAndClosesOnItsKeys) {
     ++n;
   }
   EXPECT_EQ(n, 4);
+}
+
+// Opening the editor and closing it without typing leaves every cell byte
+// for byte as it was and tells no cell event: a text longer than an edit
+// field's usual limit of 32767 characters, bytes that are no UTF-8, a row
+// beyond the stored texts. Typing at the end of the long text keeps it whole.
+TEST_F(InputWidget, EditorLeavesTheCellsBytesAsTheyAre) {
+  std::vector<std::string> events;
+  G.OnCellChanging = [&](TTextGrid&, int Col, int Row, bool&) {
+    events.push_back("changing " + std::to_string(Col) + "," + std::to_string(Row));
+  };
+  G.OnCellChange = [&](TTextGrid&, int, int, std::string&) { events.push_back("change"); };
+  const std::string longText = std::string(40000, 'x') + "end";
+  struct Row {
+    const char* Name;
+    int Col, Row;
+    std::string Text;
+    Qt::Key Close;
+  };
+  const Row rows[] = {{"long text, Escape", 1, 2, longText, Qt::Key_Escape},
+                      {"not UTF-8, Enter", 2, 3, "caf\xE9", Qt::Key_Return},
+                      {"not UTF-8 inside, Down", 2, 4, "a\xFF\xFE b\xC3", Qt::Key_Down},
+                      {"beyond the stored texts, Up", 3, 9, "", Qt::Key_Up}};
+  for (const Row& r : rows) {
+    if (!r.Text.empty()) G.SetCellText(r.Col, r.Row, r.Text);
+    const int stored = G.Columns()[r.Col].Strings().Count();
+    QLineEdit* e = OpenEditor(r.Col, r.Row);
+    ASSERT_TRUE(e->hasFocus()) << r.Name;
+    QTest::keyClick(e, r.Close);
+    ASSERT_FALSE(e->isVisible()) << r.Name;
+    // And once more, closed by a click on another cell.
+    OpenEditor(r.Col, r.Row);
+    Click(W, At(0, 0));
+    EXPECT_EQ(Cell(W, r.Col, r.Row), r.Text) << r.Name;
+    EXPECT_EQ(G.Columns()[r.Col].Strings().Count(), stored) << r.Name;
+    EXPECT_TRUE(events.empty()) << r.Name;
+  }
+  QLineEdit* e = OpenEditor(1, 2);
+  EXPECT_EQ(e->text().size(), 40003);
+  QTest::keyClick(e, Qt::Key_End);
+  QTest::keyClicks(e, "!");
+  EXPECT_EQ(Cell(W, 1, 2), longText + "!");
+  EXPECT_EQ(events, (std::vector<std::string>{"changing 1,2", "change"}));
+}
+
+// Every character the grid takes, in any script, passes OnFilterChar first,
+// over a cell and in the editor alike (the editor's text from an input
+// method too); a filter that refuses everything lets nothing in on either
+// path, Backspace excepted in the editor.
+TEST_F(InputWidget, EveryCharacterPassesTheFilterOnBothPaths) {
+  std::u32string grid, editor;
+  bool allow = true;
+  G.OnFilterChar = [&](TGridObject& Sender, int, int, TChar Chr, bool& Allowed) {
+    (&Sender == &G ? grid : editor) += Chr;
+    Allowed = allow;
+  };
+  const QString text = QString::fromUtf8("a\xC3\xA9\xE2\x82\xAC\xD0\xB6\xF0\x9F\x98\x80");  // a é € ж 😀
+  const std::u32string chars = U"a\u00E9\u20AC\u0436\U0001F600";
+  TypeText(W, text);
+  EXPECT_EQ(Cell(W, 0, 0), text.toStdString());
+  EXPECT_EQ(grid, chars);
+  QLineEdit* e = OpenEditor(1, 1);
+  TypeText(e, text);
+  EXPECT_EQ(e->text(), text);
+  EXPECT_EQ(Cell(W, 1, 1), text.toStdString());
+  EXPECT_EQ(editor, chars);
+
+  allow = false;
+  grid.clear();
+  editor.clear();
+  Click(W, At(2, 2));
+  TypeText(W, text);
+  EXPECT_EQ(Cell(W, 2, 2), "");
+  EXPECT_EQ(grid, chars);
+  e = OpenEditor(3, 3);
+  TypeText(e, text);
+  QInputMethodEvent composed;
+  composed.setCommitString(QString::fromUtf8("\xE2\x82\xAC\xC3\xBC"));  // € ü
+  QApplication::sendEvent(e, &composed);
+  EXPECT_EQ(e->text(), "");
+  EXPECT_EQ(Cell(W, 3, 3), "");
+  EXPECT_EQ(editor, chars + U"\u20AC\u00FC");
+  // Backspace gets through a refusing filter.
+  G.SetCellText(3, 3, "ab");
+  e = OpenEditor(3, 3);
+  QTest::keyClick(e, Qt::Key_End);
+  QTest::keyClick(e, Qt::Key_Backspace);
+  EXPECT_EQ(Cell(W, 3, 3), "a");
+}
+
+// A fill drag begun with the right button and released away from the
+// handle leaves no source behind: the grid then shrinks under the old block
+// and still paints. A release that never reaches the grid ends the drag at
+// the next move without buttons.
+TEST_F(InputWidget, NoFillDragOutlivesItsPress) {
+  std::vector<std::string> errors;
+  W->OnError = [&](const std::exception& Error) { errors.emplace_back(Error.what()); };
+  Drag(W, At(2, 3), At(3, 5));
+  W->repaint();
+  const tv::TRect h = G.FillHandleRect();
+  const QPoint handle(h.Left + 2, h.Top + 2);
+  Hover(W, handle);
+  ASSERT_EQ(G.Cursor(), crGridCross);
+  QTest::mousePress(W, Qt::RightButton, {}, handle);
+  EXPECT_EQ(G.FillSource(), (tv::TRect{2, 3, 3, 5}));
+  QTest::mouseRelease(W, Qt::RightButton, {}, At(0, 8));
+  EXPECT_EQ(G.FillSource(), (tv::TRect{-1, -1, -1, -1}));
+  EXPECT_FALSE(W->MouseCaptured());
+  G.SetColCount(2);
+  G.SetRowCount(3);
+  W->repaint();
+  EXPECT_TRUE(errors.empty());
+
+  // The left button's release goes to another window.
+  G.SetColCount(4);
+  G.SetRowCount(10);
+  Drag(W, At(1, 1), At(1, 1));
+  W->repaint();
+  const tv::TRect h2 = G.FillHandleRect();
+  const QPoint handle2(h2.Left + 2, h2.Top + 2);
+  Hover(W, handle2);
+  QTest::mousePress(W, Qt::LeftButton, {}, handle2);
+  QTest::mouseMove(W, At(1, 4));
+  ASSERT_EQ(G.FillSource(), (tv::TRect{1, 1, 1, 1}));
+  Hover(W, At(2, 6));  // the buttons are up
+  EXPECT_EQ(G.FillSource(), (tv::TRect{-1, -1, -1, -1}));
+  EXPECT_FALSE(W->MouseCaptured());
+  EXPECT_EQ(G.DragStartIndex(), -1);
+  EXPECT_EQ(G.Cursor(), crGridPlus);
+  EXPECT_EQ(Cell(W, 1, 4), "");
+  EXPECT_TRUE(errors.empty());
+}
+
+// With the editor open on row 9 the program cuts the grid to 5 rows: the
+// editor closes, and what is typed next goes to the grid's current cell
+// without an error.
+TEST_F(InputWidget, EditorClosesWhenItsCellIsGone) {
+  std::vector<std::string> errors;
+  W->OnError = [&](const std::exception& Error) { errors.emplace_back(Error.what()); };
+  QLineEdit* e = OpenEditor(1, 9);
+  ASSERT_TRUE(e->hasFocus());
+  QTest::keyClicks(e, "a");
+  G.SetRowCount(5);
+  EXPECT_FALSE(e->isVisible());
+  EXPECT_FALSE(G.EditorActive());
+  QTest::keyClicks(QApplication::focusWidget(), "b");
+  EXPECT_TRUE(errors.empty());
+  EXPECT_EQ(G.CurRow(), 4);
+  EXPECT_EQ(Cell(W, 1, 4), "b");
+  EXPECT_EQ(Cell(W, 1, 9), "a");  // stored while it was there; kept beyond the rows
+  // A hidden column closes it as well.
+  e = OpenEditor(2, 2);
+  G.Columns()[2].SetVisible(false);
+  EXPECT_FALSE(e->isVisible());
+  QTest::keyClicks(QApplication::focusWidget(), "c");
+  EXPECT_EQ(Cell(W, 2, 2), "");
+  EXPECT_TRUE(errors.empty());
+}
+
+// A click, a double click and a key's release reach their events through
+// the real widget: Down, Click, Up, DblClick, Down, Up; an auto-repeated
+// key tells no release until it goes up.
+TEST_F(InputWidget, ClickDoubleClickAndKeyUp) {
+  std::vector<std::string> log;
+  G.OnClick = [&](TTextGrid&) { log.push_back("click"); };
+  G.OnDblClick = [&](TTextGrid&) { log.push_back("dblclick"); };
+  G.OnMouseDown = [&](TTextGrid&, TMouseButton, TShiftState Shift, int, int) {
+    log.push_back((Shift & ssDouble) != 0 ? "down double" : "down");
+  };
+  G.OnMouseUp = [&](TTextGrid&, TMouseButton, TShiftState, int, int) { log.push_back("up"); };
+  G.OnKeyUp = [&](TTextGrid&, TVirtualKey& Key, TShiftState) { log.push_back("key up " + std::to_string(Key)); };
+  // The platform's events of a double click: the second press comes as the
+  // double click itself.
+  Hover(W, At(1, 1));
+  QTest::mouseClick(W, Qt::LeftButton, {}, At(1, 1));
+  QMouseEvent second(QEvent::MouseButtonDblClick, At(1, 1), W->mapToGlobal(At(1, 1)), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(W, &second);
+  QTest::mouseRelease(W, Qt::LeftButton, {}, At(1, 1));
+  EXPECT_EQ(log, (std::vector<std::string>{"down", "click", "up", "dblclick", "down double", "up"}));
+  log.clear();
+  QTest::mouseClick(W, Qt::RightButton, {}, At(1, 1));
+  EXPECT_EQ(log, (std::vector<std::string>{"down", "up"}));
+  log.clear();
+  Focus(W);
+  QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier, QString(), true);
+  QApplication::sendEvent(W, &repeat);
+  QTest::keyRelease(W, Qt::Key_Down);
+  EXPECT_EQ(log, (std::vector<std::string>{"key up 40"}));
 }
 
 TEST_F(InputWidget, AnErrorOfAHandlerGoesToOnError) {

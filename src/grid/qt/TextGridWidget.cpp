@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "grid/qt/GridCursors.h"
 #include "platform/qt/QtCanvas.h"
@@ -168,7 +169,13 @@ class TTextGridWidget::THost : public TTextGridHost {
     editor->setAlignment(Alignment == haCenter  ? Qt::AlignHCenter | Qt::AlignVCenter
                          : Alignment == haRight ? Qt::AlignRight | Qt::AlignVCenter
                                                 : Qt::AlignLeft | Qt::AlignVCenter);
-    editor->setText(QString::fromStdString(Text));
+    {
+      // The cell's own text is no edit: no change reaches the grid, and the
+      // cell keeps its bytes even where the field cannot show them as they
+      // are (a text that is not UTF-8).
+      const QSignalBlocker blocker(editor);
+      editor->setText(QString::fromStdString(Text));
+    }
     editor->setGeometry(ToQRect(Bounds).translated(W_.ClientGeometry().topLeft()));
     editor->show();
   }
@@ -207,6 +214,7 @@ TTextGridWidget::TTextGridWidget(QWidget* Parent) : QWidget(Parent) {
   }
   Editor_ = new QLineEdit(this);
   Editor_->setFrame(false);
+  Editor_->setMaxLength(std::numeric_limits<int>::max());  // a cell's text has no length limit
   Editor_->setGeometry(-200, -200, Editor_->width(), Editor_->height());
   Editor_->hide();
   Editor_->installEventFilter(this);
@@ -389,6 +397,9 @@ bool TTextGridWidget::eventFilter(QObject* Watched, QEvent* Event) {
     return true;
   }
   if (Event->type() == QEvent::KeyPress && Watched == Editor_) return EditorKey(static_cast<QKeyEvent*>(Event));
+  if (Event->type() == QEvent::InputMethod && Watched == Editor_) {
+    return EditorInput(static_cast<QInputMethodEvent*>(Event));
+  }
   return QWidget::eventFilter(Watched, Event);
 }
 

@@ -9,12 +9,14 @@
 //
 // Input (TextGridWidgetInput.cpp): a key becomes the grid's KeyDown with its
 // virtual-key code and then, for each character it types (without Alt),
-// KeyPress; the arrows and plain characters are kept from shortcuts, Tab
-// still moves the focus. Presses (double clicks too), moves (tracked also
-// without a button) and releases go to the grid's mouse handlers in client
-// pixels; the grid's capture grabs the mouse. The in-place editor is a
-// borderless QLineEdit child whose changes, keys and characters go to the
-// grid's TTextInplace.
+// KeyPress; its release (not an auto-repeated one) KeyUp. The arrows and
+// plain characters are kept from shortcuts, Tab still moves the focus.
+// Presses (double clicks too, marked ssDouble), moves (tracked also without
+// a button) and releases go to the grid's mouse handlers in client pixels;
+// a press whose release never came (the buttons are up at a later move)
+// ends its drag without a drop. The in-place editor is a borderless
+// QLineEdit child whose changes, keys and characters (typed or committed by
+// an input method) go to the grid's TTextInplace.
 //
 // No error of the grid leaves a Qt event: one raised while the widget paints,
 // takes a key, a mouse event, a change of the edit field, a size change, the
@@ -48,6 +50,7 @@
 #include "grid/TextGrid.h"
 #include "platform/qt/Bitmap.h"
 
+class QInputMethodEvent;
 class QKeyEvent;
 class QLineEdit;
 class QMouseEvent;
@@ -112,6 +115,7 @@ class TTextGridWidget : public QWidget {
   bool eventFilter(QObject* Watched, QEvent* Event) override;
   bool event(QEvent* Event) override;
   void keyPressEvent(QKeyEvent* Event) override;
+  void keyReleaseEvent(QKeyEvent* Event) override;
   void mousePressEvent(QMouseEvent* Event) override;
   void mouseDoubleClickEvent(QMouseEvent* Event) override;
   void mouseMoveEvent(QMouseEvent* Event) override;
@@ -144,6 +148,9 @@ class TTextGridWidget : public QWidget {
   void ReportError(const std::exception& Error);
   // The editor's key events: true when the editor must not see the event.
   bool EditorKey(QKeyEvent* Event);
+  // Text that an input method commits into the editor: each character goes
+  // through the grid's filter like a typed one.
+  bool EditorInput(QInputMethodEvent* Event);
   void ForwardMouse(QMouseEvent* Event);
 
   std::unique_ptr<THost> Host_;
@@ -166,6 +173,7 @@ class TTextGridWidget : public QWidget {
   QRect Caret_;  // client pixels
   QTimer BlinkTimer_;
   bool Captured_ = false;
+  bool FilteringInput_ = false;  // the editor gets filtered input method text
   std::int16_t CursorId_ = crDefault;  // the cursor shown
 };
 

@@ -3,6 +3,7 @@
 // in client pixels, and the in-place edit field's keys and characters go to
 // the grid's editor first.
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -56,31 +57,49 @@ TShiftState ShiftOf(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons Buttons = 
   return shift;
 }
 
-// The characters a key types, as Latin-1 codes: none with Alt (they belong
-// to the window's mnemonics), a control code for Ctrl with a letter (Ctrl+C
-// types 3), none for Ctrl with anything else; Backspace types 8 also where
-// the platform gives no text. Tab (focus navigation), Delete (127, a key,
-// not a character) and characters beyond Latin-1 are not typed.
-std::string TypedCharacters(const QKeyEvent& Event) {
-  std::string chars;
+// The code points of a text; a lone surrogate half is no character.
+std::u32string CodePoints(const QString& Text) {
+  std::u32string chars;
+  for (const char32_t code : Text.toUcs4()) {
+    if (code < 0xD800 || code > 0xDFFF) chars += code;
+  }
+  return chars;
+}
+
+// The characters a key types: none with Alt (they belong to the window's
+// mnemonics), a control code for Ctrl with a letter (Ctrl+C types 3), none
+// for Ctrl with anything else; Backspace types 8 also where the platform
+// gives no text. Tab (focus navigation) and Delete (127, a key, not a
+// character) are not typed; every other character is, in any script.
+std::u32string TypedCharacters(const QKeyEvent& Event) {
+  std::u32string chars;
   const Qt::KeyboardModifiers mods = Event.modifiers();
   if (mods & Qt::AltModifier) return chars;
   QString text = Event.text();
   if (text.isEmpty() && Event.key() == Qt::Key_Backspace) text = QString(QChar(8));
-  for (const QChar ch : text) {
-    char16_t code = ch.unicode();
+  for (char32_t code : CodePoints(text)) {
     if (mods & Qt::ControlModifier) {
-      if (code >= u'a' && code <= u'z') code = static_cast<char16_t>(code - u'a' + u'A');
-      if (code >= u'@' && code <= u'_') {
-        code = static_cast<char16_t>(code & 0x1F);
+      if (code >= U'a' && code <= U'z') code = code - U'a' + U'A';
+      if (code >= U'@' && code <= U'_') {
+        code &= 0x1F;
       } else if (code >= 32) {
         continue;
       }
     }
-    if (code > 255 || code == 9 || code == 127) continue;
-    chars += static_cast<char>(static_cast<unsigned char>(code));
+    if (code == 9 || code == 127) continue;
+    chars += code;
   }
   return chars;
+}
+
+// The characters of Chars that the filter Allow lets through, as text.
+template <class F>
+QString Filtered(const std::u32string& Chars, F&& Allow) {
+  QString text;
+  for (TChar chr : Chars) {
+    if (Allow(chr)) text += QString::fromUcs4(&chr, 1);
+  }
+  return text;
 }
 
 TMouseButton ButtonOf(Qt::MouseButton Button) {
@@ -116,20 +135,70 @@ void TTextGridWidget::keyPressEvent(QKeyEvent* Event) {
   TVirtualKey key = VirtualKeyOf(Event->key());
   const TShiftState shift = ShiftOf(Event->modifiers());
   if (key != 0) Guarded([&] { Grid_->KeyDown(key, shift); });
-  for (char chr : TypedCharacters(*Event)) Guarded([&] { Grid_->KeyPress(chr); });
+  for (TChar chr : TypedCharacters(*Event)) Guarded([&] { Grid_->KeyPress(chr); });
+}
+
+// Only a real release: an auto-repeating key sends none until it goes up.
+void TTextGridWidget::keyReleaseEvent(QKeyEvent* Event) {
+  Event->accept();
+  if (Event->isAutoRepeat()) return;
+  TVirtualKey key = VirtualKeyOf(Event->key());
+  const TShiftState shift = ShiftOf(Event->modifiers());
+  if (key != 0) Guarded([&] { Grid_->KeyUp(key, shift); });
 }
 
 // Enter, Escape, Up and Down close the editor; every character goes through
-// the grid's filter, and a refused one never reaches the field.
+// the grid's filter, and a refused one never reaches the field (the others
+// of the same key, if any, do).
 bool TTextGridWidget::EditorKey(QKeyEvent* Event) {
   bool consumed = false;
   Guarded([&] { consumed = Grid_->InplaceEditor().KeyDown(VirtualKeyOf(Event->key()), ShiftOf(Event->modifiers())); });
   if (consumed) return true;
-  for (char chr : TypedCharacters(*Event)) {
-    Guarded([&] { Grid_->InplaceEditor().KeyPress(chr); });
-    if (chr == 0) return true;
+  const std::u32string chars = TypedCharacters(*Event);
+  if (chars.empty()) return false;
+  bool unchanged = true;
+  std::u32string taken;
+  for (TChar chr : chars) {
+    TChar key = chr;
+    bool failed = true;
+    Guarded([&] {
+      Grid_->InplaceEditor().KeyPress(key);
+      failed = false;
+    });
+    if (failed) key = 0;  // an error of the filter lets nothing through
+    unchanged = unchanged && key == chr;
+    if (key != 0) taken += key;
   }
-  return false;
+  if (unchanged) return false;
+  // Control characters (Backspace, Ctrl with a letter) are keys of the field:
+  // they act only through the event itself, which goes on unchanged when
+  // they are all the event types.
+  const QString text = Filtered(taken, [](TChar Chr) { return Chr >= 32; });
+  if (!text.isEmpty()) Editor_->insert(text);
+  return true;
+}
+
+bool TTextGridWidget::EditorInput(QInputMethodEvent* Event) {
+  if (FilteringInput_ || Event->commitString().isEmpty()) return false;
+  const std::u32string chars = CodePoints(Event->commitString());
+  std::u32string taken;
+  for (TChar chr : chars) {
+    TChar key = chr;
+    bool failed = true;
+    Guarded([&] {
+      Grid_->InplaceEditor().KeyPress(key);
+      failed = false;
+    });
+    if (!failed && key != 0 && key != 8) taken += key;
+  }
+  if (taken == chars) return false;
+  QInputMethodEvent filtered(Event->preeditString(), Event->attributes());
+  filtered.setCommitString(Filtered(taken, [](TChar) { return true; }), Event->replacementStart(),
+                           Event->replacementLength());
+  FilteringInput_ = true;
+  QCoreApplication::sendEvent(Editor_, &filtered);
+  FilteringInput_ = false;
+  return true;
 }
 
 // Every mouse event goes to the grid in client pixels with the buttons held
@@ -140,8 +209,14 @@ void TTextGridWidget::ForwardMouse(QMouseEvent* Event) {
   const QEvent::Type type = Event->type();
   if (type != QEvent::MouseMove && !KnownButton(Event->button())) return;
   const QPoint p = Event->position().toPoint() - ClientGeometry().topLeft();
-  const TShiftState shift = ShiftOf(Event->modifiers(), Event->buttons());
+  TShiftState shift = ShiftOf(Event->modifiers(), Event->buttons());
+  if (type == QEvent::MouseButtonDblClick) shift |= ssDouble;
   const TMouseButton button = ButtonOf(Event->button());
+  const Qt::MouseButtons known = Qt::LeftButton | Qt::RightButton | Qt::MiddleButton;
+  if (type == QEvent::MouseMove && Captured_ && (Event->buttons() & known) == 0) {
+    // The release went elsewhere (a window that opened meanwhile took it).
+    Guarded([&] { Grid_->CancelMouseDrag(); });
+  }
   Guarded([&] {
     switch (type) {
       case QEvent::MouseMove: Grid_->MouseMove(shift, p.x(), p.y()); break;
