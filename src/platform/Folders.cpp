@@ -29,6 +29,14 @@ std::string AbsoluteEnv(const char* name) {
   return value;
 }
 
+// Home as given when it is an absolute path other than the root, else "":
+// service accounts often have "/" as their home and get no folders rather
+// than folders in the root. Whether the folder exists is not asked.
+std::string UsableHome(const std::string& home) {
+  if (home.empty() || home[0] != '/' || home.find_first_not_of('/') == std::string::npos) return {};
+  return home;
+}
+
 // The entry Key of a user-dirs.dirs file: Key="$HOME/sub" or Key="/abs/path".
 // Empty when the file or the entry is missing or the value is relative.
 std::string UserDirsEntry(const std::string& fileName, const std::string& key, const std::string& home) {
@@ -83,17 +91,10 @@ std::string PasswordHomeFolder() {
 void SetPasswordHomeLookup(std::function<std::string()> Lookup) { PasswordHomeLookup() = std::move(Lookup); }
 
 std::string HomeFolder() {
-  std::string home = AbsoluteEnv("HOME");
+  const std::string home = UsableHome(AbsoluteEnv("HOME"));
   if (!home.empty()) return home;
   const std::function<std::string()>& lookup = PasswordHomeLookup();
-  home = lookup ? lookup() : PasswordHomeFolder();
-  // Service accounts often have "/" or a folder that does not exist (such as
-  // "/nonexistent") as their home: they get no folders rather than folders in
-  // the root or a home created from nothing.
-  if (home.empty() || home[0] != '/' || home.find_first_not_of('/') == std::string::npos) return {};
-  std::error_code ec;
-  if (!std::filesystem::is_directory(home, ec)) return {};
-  return home;
+  return UsableHome(lookup ? lookup() : PasswordHomeFolder());
 }
 
 std::string AppDataFolder() {

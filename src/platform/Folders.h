@@ -21,10 +21,11 @@ std::string PasswordHomeFolder();
 // a private profile); an empty function restores the system's look-up.
 void SetPasswordHomeLookup(std::function<std::string()> Lookup);
 
-// The user's home folder: $HOME when it is an absolute path, else the password
-// database's entry when that is an existing folder given by an absolute path
-// other than the root "/", else "" (no home: the folders below are then
-// unknown, never the root).
+// The user's home folder: $HOME, else the password database's entry, each
+// taken when it is an absolute path other than the root "/" and whether the
+// folder exists or not; else "" (no home: the folders below are then unknown,
+// never the root). Creates nothing: a home that does not exist yet comes into
+// being when ForceFolders makes the program's folders below it.
 std::string HomeFolder();
 
 // The per-user application-data folder: $XDG_CONFIG_HOME when it is an absolute

@@ -251,6 +251,7 @@ struct TComponentBuilder {
         case TMenuKind::Command: item = parent != nullptr ? parent->addAction(caption) : bar->addAction(caption); break;
         case TMenuKind::Submenu: {
           QMenu* menu = bar->addMenu(caption);
+          menu->setSeparatorsCollapsible(false);  // every separator of the table shows, a closing one too
           submenus[Row.Name] = menu;
           item = menu->menuAction();
           break;

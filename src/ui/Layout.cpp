@@ -89,16 +89,19 @@ void TForm_Main::FormResize(QObject*) {
   Button_ZeichnenClick(this);
 }
 
-// Saves the drawing surface as "Tarvelsicht_Bild.bmp" in the picture folder
-// (skipped when that folder is unknown), then closes through the close query.
+// Saves the drawing surface as "Tarvelsicht_Bild.bmp" in the picture folder,
+// then closes through the close query. The save fails with the file-create
+// error when the file cannot be written, and also when the picture folder is
+// unknown ("") or not an absolute path: the picture never goes to the working
+// folder. The error names the file as it would have been written; the close
+// query does not run and the window stays open.
 void TForm_Main::Exit1Click(QObject*) {
-  if (!PictureDir.empty()) {
-    const std::string fileName = PictureDir + "Tarvelsicht_Bild.bmp";
-    try {
-      Img1->Picture.SaveToFile(fileName);
-    } catch (const tv::EInOutError&) {
-      throw EFileError::CannotCreate(fileName);
-    }
+  const std::string fileName = PictureDir + "Tarvelsicht_Bild.bmp";
+  if (PictureDir.empty() || PictureDir.front() != '/') throw EFileError::CannotCreate(fileName);
+  try {
+    Img1->Picture.SaveToFile(fileName);
+  } catch (const tv::EInOutError&) {
+    throw EFileError::CannotCreate(fileName);
   }
   bool canClose = true;
   FormCloseQuery(this, canClose);

@@ -165,10 +165,16 @@ TEST_F(DataFolders, FailedCreationSetsDirErrorAndTheLastFolderDecides) {
   EXPECT_FALSE(fs::exists(Root + "/plain-file/config"));
 }
 
-// Without a usable $HOME the user's home comes from the password database,
-// unless that names the root, a relative path or no existing folder.
+// Without a usable $HOME (unset, relative or the root) the user's home comes
+// from the password database, unless that names the root or a relative path.
+// A home that does not exist yet, from either, is made with every missing
+// parent together with the folders below it; a failure there sets DirError.
 TEST_F(DataFolders, WithoutHomeThePasswordDatabaseNamesTheHome) {
   const std::string pwHome = Root + "/pw-home";
+  const std::string missing = Root + "/missing/pw-home";  // neither it nor its parent exists
+  const std::string newHome = Root + "/missing/home";
+  const std::string belowFile = Root + "/plain-file/pw-home";
+  std::ofstream(Root + "/plain-file") << "x";
   struct Case {
     const char* Name;
     std::optional<std::string> HomeVariable;
@@ -181,17 +187,26 @@ TEST_F(DataFolders, WithoutHomeThePasswordDatabaseNamesTheHome) {
       {"no HOME", std::nullopt, pwHome, pwHome + "/.config/Tarvelsicht/", pwHome + "/Documents/Tarvelsicht/", 0},
       {"empty HOME", "", pwHome, pwHome + "/.config/Tarvelsicht/", pwHome + "/Documents/Tarvelsicht/", 0},
       {"relative HOME", "home", pwHome, pwHome + "/.config/Tarvelsicht/", pwHome + "/Documents/Tarvelsicht/", 0},
+      {"HOME is the root", "/", pwHome, pwHome + "/.config/Tarvelsicht/", pwHome + "/Documents/Tarvelsicht/", 0},
       {"HOME goes first", Home, pwHome, Home + "/.config/Tarvelsicht/", Home + "/Documents/Tarvelsicht/", 0},
+      {"HOME names no folder yet", newHome, pwHome, newHome + "/.config/Tarvelsicht/",
+       newHome + "/Documents/Tarvelsicht/", 0},
       {"entry is the root", std::nullopt, "/", "", "", 1},
       {"entry is the root, twice", std::nullopt, "//", "", "", 1},
+      {"HOME and entry the root", "/", "/", "", "", 1},
       {"relative entry", std::nullopt, "pw-home", "", "", 1},
-      {"entry names no folder", std::nullopt, Root + "/nonexistent", "", "", 1},
+      {"entry names no folder yet", std::nullopt, missing, missing + "/.config/Tarvelsicht/",
+       missing + "/Documents/Tarvelsicht/", 0},
+      {"entry below a plain file", std::nullopt, belowFile, belowFile + "/.config/Tarvelsicht/",
+       belowFile + "/Documents/Tarvelsicht/", 1},
       {"no entry", std::nullopt, "", "", "", 1},
   };
   const bool rootConfigBefore = fs::exists("/.config/Tarvelsicht");
+  const bool rootDocumentsBefore = fs::exists("/Documents/Tarvelsicht");
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
     fs::remove_all(pwHome);
+    fs::remove_all(Root + "/missing");
     fs::create_directories(pwHome);
     SetEnv("HOME", c.HomeVariable);
     SetEnv("XDG_CONFIG_HOME", std::nullopt);
@@ -202,12 +217,13 @@ TEST_F(DataFolders, WithoutHomeThePasswordDatabaseNamesTheHome) {
     EXPECT_EQ(SettingsDir, c.SettingsDirExpected);
     EXPECT_EQ(PictureDir, c.PictureDirExpected);
     EXPECT_EQ(DirError, c.DirErrorExpected);
-    if (!SettingsDir.empty()) {
+    if (c.DirErrorExpected == 0) {
       EXPECT_TRUE(fs::is_directory(SettingsDir));
+      EXPECT_TRUE(fs::is_directory(PictureDir));
     }
   }
-  EXPECT_FALSE(fs::exists(Root + "/nonexistent"));
   EXPECT_EQ(fs::exists("/.config/Tarvelsicht"), rootConfigBefore);
+  EXPECT_EQ(fs::exists("/Documents/Tarvelsicht"), rootDocumentsBefore);
 
   // "$HOME" in user-dirs.dirs stands for the home the password database gave.
   SetEnv("HOME", std::nullopt);

@@ -203,6 +203,24 @@ TEST_F(ComponentTree, MenuStatusBarAndWindow) {
   EXPECT_EQ(Window->centralWidget()->palette().color(QPalette::Window), QColor(0, 128, 128));
 }
 
+// The Option menu, opened from the menu bar, ends with the separator N2: a
+// line of its own below the three languages, inside the menu.
+TEST_F(ComponentTree, OptionMenuShowsItsClosingSeparator) {
+  Window->show();
+  QApplication::setActiveWindow(Window.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
+  QMenuBar* bar = Window->MainMenu1;
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(Window->Option1).center());
+  QMenu* menu = Window->Option1->menu();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+  const QRect languages = menu->actionGeometry(Window->Deutsch1).united(menu->actionGeometry(Window->Francais1));
+  const QRect line = menu->actionGeometry(Window->N2);
+  EXPECT_FALSE(line.isEmpty()) << "the separator is laid out";
+  EXPECT_GT(line.top(), languages.bottom());
+  EXPECT_TRUE(menu->rect().contains(line)) << "the menu is tall enough to show it";
+  menu->close();
+}
+
 // The tab key visits the zone list, the twelve date and time fields, the
 // checked button of the quarter, twilight and month groups, and while the
 // About panel shows, its OK button and table; nothing else.

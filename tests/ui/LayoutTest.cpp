@@ -108,19 +108,51 @@ TEST_F(Layout, ExitWritesTheDrawingSurfaceAsBmp) {
   EXPECT_TRUE(ErrorBoxes.empty());
 }
 
+// A picture that cannot be written stops the Exit: the error names the file
+// as it would have been written, no picture lands anywhere, the close handler
+// does not run, the settings are not written and the window stays. A picture
+// folder that is unknown or relative never sends the picture to the working
+// folder.
 TEST_F(Layout, ExitWithoutPictureFolder) {
-  // The folder deleted since start-up: the error names the file, nothing is
-  // written and the window stays.
-  PictureDir = WorkPath("gone") + "/";
+  ShowWithClientSize(800, 600);
+  // A settings file longer than the record: a write-back would leave 48 bytes.
+  const QString settings = QString::fromStdString(SettingsFileName);
+  {
+    QFile file(settings);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(60, '\x11'));
+  }
+  struct Case {
+    const char* Name;
+    std::string Folder;
+  };
+  const Case cases[] = {
+      {"deleted since start-up", WorkPath("gone") + "/"},
+      {"unknown", ""},
+      {"relative", "pictures/"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    ErrorBoxes.clear();
+    PictureDir = c.Folder;
+    Window->Exit1->trigger();
+    ASSERT_EQ(ErrorBoxes.size(), 1u);
+    EXPECT_EQ(ErrorBoxes[0], "Cannot create file " + c.Folder + "Tarvelsicht_Bild.bmp.");
+    EXPECT_FALSE(Closing) << "the close handler ran";
+    EXPECT_TRUE(ProgramEnds.empty());
+    EXPECT_TRUE(Window->isVisible());
+    EXPECT_EQ(QFileInfo(settings).size(), 60) << "the settings were written";
+  }
+  const auto work = [this](const char* Name) { return QFileInfo(QString::fromStdString(WorkPath(Name))); };
+  EXPECT_FALSE(work("Tarvelsicht_Bild.bmp").exists());
+  EXPECT_FALSE(work("pictures/Tarvelsicht_Bild.bmp").exists());
+  EXPECT_FALSE(work("gone").exists());
+  // With the folder known again, the next Exit saves and closes.
+  PictureDir = WorkPath("pictures") + "/";
   Window->Exit1->trigger();
-  ASSERT_EQ(ErrorBoxes.size(), 1u);
-  EXPECT_EQ(ErrorBoxes[0], "Cannot create file " + PictureDir + "Tarvelsicht_Bild.bmp.");
-  EXPECT_FALSE(Closing);
-  // An unknown picture folder: no picture, straight to the close query.
-  PictureDir.clear();
-  Window->Exit1->trigger();
-  EXPECT_TRUE(Closing);
-  EXPECT_EQ(ErrorBoxes.size(), 1u);
+  EXPECT_EQ(work("pictures/Tarvelsicht_Bild.bmp").size(), 12000054);
+  EXPECT_EQ(ProgramEnds, std::vector<int>{0});
+  EXPECT_EQ(QFileInfo(settings).size(), 48);
 }
 
 }  // namespace
