@@ -59,11 +59,23 @@ void TTextGrid::SizingStep(std::int32_t X) {
   InvalidateRightOf(GutterExtent_);
 }
 
+// The source is the selection of the press and holds the current cell; a key
+// that moved the current cell out of it during the drag changed the
+// selection under the drag, which is then given up.
+bool TTextGrid::FillSourceHoldsCurrentCell() const {
+  const tv::TRect& s = FillSource_;
+  return s.Left <= CurCol_ && CurCol_ <= s.Right && s.Top <= CurRow_ && CurRow_ <= s.Bottom;
+}
+
 // The target is the smallest block holding the source and the cell under the
 // pointer. A move with the left button that comes without a press of the
 // fill handle (no source) does nothing.
 void TTextGrid::FillStep(std::int32_t X, std::int32_t Y) {
   if (FillSource_.Left == -1) return;
+  if (!FillSourceHoldsCurrentCell()) {
+    DropFillSource();
+    return;
+  }
   const tv::TPoint cell = CellAtPoint(X, Y);
   MarkCol_ = cell.X;
   MarkRow_ = cell.Y;
@@ -76,10 +88,11 @@ void TTextGrid::FillStep(std::int32_t X, std::int32_t Y) {
 // top, the visible cells of the target as user edits; the source is counted
 // in visible columns, so that hidden columns in it neither stretch the
 // pattern's period nor move it past the target's columns. A source without
-// a visible column or without rows writes nothing. FillSource is cleared on
-// every way out, and the painting lock given back with one invalidation.
+// a visible column or without rows, or one that no longer holds the current
+// cell, writes nothing. FillSource is cleared on every way out, and the
+// painting lock given back with one invalidation.
 void TTextGrid::FillDrop() {
-  if (ReadOnly_) {
+  if (ReadOnly_ || !FillSourceHoldsCurrentCell()) {
     DropFillSource();
     return;
   }

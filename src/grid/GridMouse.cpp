@@ -134,7 +134,9 @@ void TTextGrid::SelectingPress(TMouseButton Button, TShiftState Shift, std::int3
       const tv::TPoint cell = CellAtPoint(X, Y);
       if (cell.X == CurCol_ && cell.Y == CurRow_) {
         ScrollToCell(CurCol_, CurRow_);
-        if (!Columns_->GetItem(CurCol_).ReadOnly() && !ReadOnly_) {
+        // Never over a cell nobody sees (a hidden current column, or the
+        // first column reached left of the cells while it is hidden).
+        if (!Columns_->GetItem(CurCol_).ReadOnly() && !ReadOnly_ && CurrentCellVisible()) {
           EditorActive_ = true;
           InplaceEditor_->ShowEdit(CurCol_, CurRow_);
         }

@@ -504,6 +504,7 @@ class TTextGrid : public TGridObject {
   void CloseEditorOffGrid();
   // Ends a fill drag without writing anything.
   void DropFillSource();
+  bool FillSourceHoldsCurrentCell() const;
   // Keyboard pieces (GridKeys.cpp).
   void KeyDownCtrl(TVirtualKey Key);
   void KeyDownShift(TVirtualKey Key);

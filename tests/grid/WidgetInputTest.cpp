@@ -426,6 +426,10 @@ TEST_F(InputWidget, NoFillDragOutlivesItsPress) {
   ASSERT_EQ(G.Cursor(), crGridCross);
   QTest::mousePress(W, Qt::RightButton, {}, handle);
   EXPECT_EQ(G.FillSource(), (tv::TRect{2, 3, 3, 5}));
+  QMouseEvent away(QEvent::MouseMove, At(0, 8), W->mapToGlobal(At(0, 8)), Qt::NoButton, Qt::RightButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(W, &away);
+  ASSERT_EQ(G.Cursor(), crGridPlus);  // no left button: the cursor follows the zone
   QTest::mouseRelease(W, Qt::RightButton, {}, At(0, 8));
   EXPECT_EQ(G.FillSource(), (tv::TRect{-1, -1, -1, -1}));
   EXPECT_FALSE(W->MouseCaptured());
