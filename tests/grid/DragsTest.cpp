@@ -49,8 +49,8 @@ struct DragsTest : ::testing::Test {
     return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
   }
   // Selects the block from (C0, R0) to (C1, R1) with the mouse, paints (to
-  // place the fill handle), drags the handle to cell (C, R) and drops it.
-  void FillDrag(int C0, int R0, int C1, int R1, int C, int R) {
+  // place the fill handle) and presses the handle with Button.
+  void PressFillHandle(int C0, int R0, int C1, int R1, TMouseButton Button = mbLeft, TShiftState Held = ssLeft) {
     const tv::TPoint from = At(C0, R0), to = At(C1, R1);
     G.MouseMove(0, from.X, from.Y);
     G.MouseDown(mbLeft, ssLeft, from.X, from.Y);
@@ -60,8 +60,12 @@ struct DragsTest : ::testing::Test {
     const tv::TRect h = G.FillHandleRect();
     G.MouseMove(0, h.Left + 2, h.Top + 2);
     ASSERT_EQ(G.Cursor(), crGridCross);
-    G.MouseDown(mbLeft, ssLeft, h.Left + 2, h.Top + 2);
+    G.MouseDown(Button, Held, h.Left + 2, h.Top + 2);
     ASSERT_EQ(G.FillSource(), G.SelArea());
+  }
+  // The same with the left button, dragged to cell (C, R) and dropped there.
+  void FillDrag(int C0, int R0, int C1, int R1, int C, int R) {
+    PressFillHandle(C0, R0, C1, R1);
     const tv::TPoint drop = At(C, R);
     G.MouseMove(ssLeft, drop.X, drop.Y);
     G.MouseUp(mbLeft, 0, drop.X, drop.Y);
@@ -276,16 +280,8 @@ TEST_F(DragsTest, FillDropThatWritesNothing) {
 // paint fail, even once the columns and rows under it are gone.
 TEST_F(DragsTest, NoFillDragOutlivesItsPress) {
   G.SetCellText(1, 1, "A");
-  const auto pressHandle = [&](TMouseButton Button, TShiftState Shift) {
-    const tv::TPoint cell = At(1, 1);
-    G.MouseMove(0, cell.X, cell.Y);
-    G.MouseDown(mbLeft, ssLeft, cell.X, cell.Y);
-    G.MouseUp(mbLeft, 0, cell.X, cell.Y);
-    G.Paint();
-    const tv::TRect h = G.FillHandleRect();
-    G.MouseMove(0, h.Left + 2, h.Top + 2);
-    ASSERT_EQ(G.Cursor(), crGridCross);
-    G.MouseDown(Button, Shift, h.Left + 2, h.Top + 2);
+  const auto pressHandle = [&](TMouseButton Button, TShiftState Held) {
+    PressFillHandle(1, 1, 1, 1, Button, Held);
     ASSERT_EQ(G.FillSource(), (tv::TRect{1, 1, 1, 1}));
   };
   struct Row {

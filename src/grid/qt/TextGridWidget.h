@@ -46,6 +46,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "grid/TextGrid.h"
 #include "platform/qt/Bitmap.h"
@@ -151,6 +152,8 @@ class TTextGridWidget : public QWidget {
   // Text that an input method commits into the editor: each character goes
   // through the grid's filter like a typed one.
   bool EditorInput(QInputMethodEvent* Event);
+  // The characters the editor's filter lets through, in order.
+  std::u32string EditorFiltered(const std::u32string& Chars);
   void ForwardMouse(QMouseEvent* Event);
 
   std::unique_ptr<THost> Host_;

@@ -156,20 +156,8 @@ bool TTextGridWidget::EditorKey(QKeyEvent* Event) {
   if (consumed) return true;
   const std::u32string chars = TypedCharacters(*Event);
   if (chars.empty()) return false;
-  bool unchanged = true;
-  std::u32string taken;
-  for (TChar chr : chars) {
-    TChar key = chr;
-    bool failed = true;
-    Guarded([&] {
-      Grid_->InplaceEditor().KeyPress(key);
-      failed = false;
-    });
-    if (failed) key = 0;  // an error of the filter lets nothing through
-    unchanged = unchanged && key == chr;
-    if (key != 0) taken += key;
-  }
-  if (unchanged) return false;
+  const std::u32string taken = EditorFiltered(chars);
+  if (taken == chars) return false;
   // Control characters (Backspace, Ctrl with a letter) are keys of the field:
   // they act only through the event itself, which goes on unchanged when
   // they are all the event types.
@@ -178,19 +166,25 @@ bool TTextGridWidget::EditorKey(QKeyEvent* Event) {
   return true;
 }
 
-bool TTextGridWidget::EditorInput(QInputMethodEvent* Event) {
-  if (FilteringInput_ || Event->commitString().isEmpty()) return false;
-  const std::u32string chars = CodePoints(Event->commitString());
+// An error of the filter lets the character through no more than a refusal.
+std::u32string TTextGridWidget::EditorFiltered(const std::u32string& Chars) {
   std::u32string taken;
-  for (TChar chr : chars) {
+  for (const TChar chr : Chars) {
     TChar key = chr;
     bool failed = true;
     Guarded([&] {
       Grid_->InplaceEditor().KeyPress(key);
       failed = false;
     });
-    if (!failed && key != 0 && key != 8) taken += key;
+    if (!failed && key != 0) taken += key;
   }
+  return taken;
+}
+
+bool TTextGridWidget::EditorInput(QInputMethodEvent* Event) {
+  if (FilteringInput_ || Event->commitString().isEmpty()) return false;
+  const std::u32string chars = CodePoints(Event->commitString());
+  const std::u32string taken = EditorFiltered(chars);
   if (taken == chars) return false;
   QInputMethodEvent filtered(Event->preeditString(), Event->attributes());
   filtered.setCommitString(Filtered(taken, [](TChar) { return true; }), Event->replacementStart(),
