@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QTableWidget>
 #include <cerrno>
+#include <utility>
 
 #include "data/Settings.h"
 #include "data/SharedState.h"
@@ -122,7 +123,7 @@ void TForm_Main::LoadJpegToImage(const std::string& FileName, TPictureBox* Image
   if (picture.isNull())
     Image->Picture.SetSize(0, 0);
   else
-    Image->Picture.Assign(picture);
+    Image->Picture.Assign(std::move(picture));  // the decoded picture itself, not a copy
 }
 
 // Seven 44 x 44 icons: the ground RGB (96, 96, 160), the planet's disc with a

@@ -1,6 +1,7 @@
 #include "platform/qt/Bitmap.h"
 
 #include <QGuiApplication>
+#include <utility>
 
 namespace tv {
 
@@ -36,9 +37,13 @@ void TBitmap::SetSize(int Width, int Height) {
   Begin();
 }
 
-void TBitmap::Assign(const QImage& Picture) {
+void TBitmap::Assign(QImage Picture) {
   End();
-  Image_ = Picture.convertToFormat(QImage::Format_RGB32);
+  // The painter takes a picture that nothing else holds as it is.
+  if (Picture.format() == QImage::Format_RGB32)
+    Image_ = std::move(Picture);
+  else
+    Image_ = Picture.convertToFormat(QImage::Format_RGB32);
   Begin();
 }
 

@@ -22,8 +22,10 @@ class TBitmap {
 
   // A new black picture of that size; the canvas keeps its settings.
   void SetSize(int Width, int Height);
-  // Takes Picture (converted to RGB32) as the picture, at its size.
-  void Assign(const QImage& Picture);
+  // Takes Picture as the picture, at its size: converted to RGB32 when it is
+  // in another format; an RGB32 picture handed over (moved) becomes the
+  // picture without a copy.
+  void Assign(QImage Picture);
 
   int Width() const { return Image_.width(); }
   int Height() const { return Image_.height(); }
@@ -48,8 +50,8 @@ class TBitmap {
 };
 
 // Decodes the JPEG file FileName at full scale into an RGB32 picture of the
-// file's size (greyscale pictures become grey RGB), with libjpeg's
-// floating-point inverse DCT and block smoothing. Only a regular file is
+// file's size (greyscale pictures become grey RGB), straight into its rows,
+// with libjpeg's floating-point inverse DCT and block smoothing. Only a regular file is
 // opened, never waiting: a folder raises EInOutError with EISDIR, a FIFO,
 // device or socket with EINVAL, a file that cannot be opened with its errno. A
 // file that is not a JPEG raises EInOutError (EIO) with libjpeg's message, and
