@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <utility>
 
+#include "chart/ChartFrame.h"
 #include "data/Settings.h"
 #include "data/SharedState.h"
 #include "platform/qt/Bitmap.h"
@@ -65,6 +66,9 @@ void TForm_Main::FormCreate(QObject*) {
     ShowErrorBox(Error.what());
   }
   Img1->Picture.SetSize(2000, 2000);
+  // The new surface is black and drawn on by nothing yet: the frame's fixed
+  // paintings are taken on it here, not on a copy of the first chart.
+  Prepare_FrameLayers(Img1->Picture.Canvas());
   SetAlign(Bild, TAlign::alClient);
   MakePlanetIcons();
 
