@@ -37,6 +37,12 @@ void TBitmap::SetSize(int Width, int Height) {
   Begin();
 }
 
+void TBitmap::FillBlack() {
+  End();
+  Image_.fill(Qt::black);
+  Begin();
+}
+
 void TBitmap::Assign(QImage Picture) {
   End();
   // The painter takes a picture that nothing else holds as it is.

@@ -22,6 +22,8 @@ class TBitmap {
 
   // A new black picture of that size; the canvas keeps its settings.
   void SetSize(int Width, int Height);
+  // Every pixel black; the size and the canvas's settings stay.
+  void FillBlack();
   // Takes Picture as the picture, at its size: converted to RGB32 when it is
   // in another format; an RGB32 picture handed over (moved) becomes the
   // picture without a copy.
