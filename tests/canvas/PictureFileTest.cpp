@@ -1,6 +1,6 @@
-// Picture files: the JPEG reader's pixels and errors (missing, empty, not a
-// JPEG, truncated, corrupt, not a regular file, too large) and the 24-bit BMP
-// writer's layout and failures.
+// Pictures and picture files: new pictures, the JPEG reader's pixels and
+// errors (missing, empty, not a JPEG, truncated, corrupt, not a regular file,
+// too large) and the 24-bit BMP writer's layout and failures.
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include "CanvasTestUtil.h"
 #include "data/ChildProcess.h"
@@ -48,6 +49,41 @@ class PictureFileTest : public QtCanvasTest {
 
   fs::path Dir_;
 };
+
+// New pictures, those of 2 MB and more in memory of their own: of their size,
+// writable, and living on in a copy after the picture itself is gone, as any
+// picture does.
+TEST(MadePicture, IsAnRgb32PictureThatItsCopiesOutlive) {
+  const struct {
+    const char* Name;
+    int Width, Height;
+  } cases[] = {
+      {"two pixels", 2, 1},
+      {"a byte under 2 MB and more", 723, 725},
+      {"2 MB and more", 724, 725},
+      {"the drawing surface", 2000, 2000},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    QImage made = MakePicture(c.Width, c.Height);
+    ASSERT_EQ(made.size(), QSize(c.Width, c.Height));
+    EXPECT_EQ(made.format(), QImage::Format_RGB32);
+    EXPECT_EQ(made.bytesPerLine(), 4 * c.Width);
+    made.fill(qRgb(10, 20, 30));
+    QImage copy = made;
+    made = QImage();
+    copy.setPixel(0, 0, qRgb(1, 2, 3));
+    EXPECT_EQ(copy.pixel(c.Width - 1, c.Height - 1), qRgb(10, 20, 30));
+    EXPECT_EQ(copy.pixel(0, 0), qRgb(1, 2, 3));
+    TBitmap bitmap;
+    bitmap.Assign(std::move(copy));
+    bitmap.Canvas().Brush.Color = RGBColor(40, 50, 60);
+    bitmap.Canvas().FillRect({0, 0, 1, 1});
+    EXPECT_EQ(bitmap.Pixel(0, 0), RGBColor(40, 50, 60));
+  }
+  for (const QSize none : {QSize(0, 7), QSize(7, 0), QSize(-3, 5)})
+    EXPECT_TRUE(MakePicture(none.width(), none.height()).isNull());
+}
 
 TEST_F(PictureFileTest, ReadsTheBackgroundPictureAtFullSize) {
   const QImage p = ReadJpegFile(Background);
@@ -165,6 +201,8 @@ TEST_F(PictureFileTest, DecodesStraightIntoTheDrawingFormatAsItsRgbWidened) {
     for (int x = 0; x < pattern.width(); ++x)
       pattern.setPixel(x, y, qRgb((x * 7 + y) % 256, (y * 5 + (x ^ y)) % 256, (x * y / 13) % 256));
   const std::vector<char> progressive = EncodeJpeg(pattern, TJpegKind::ProgressiveColour420);
+  const std::vector<char> cut(progressive.begin(),
+                              progressive.begin() + static_cast<std::ptrdiff_t>(progressive.size() / 3));
   const struct {
     const char* Name;
     std::string Path;
@@ -173,10 +211,9 @@ TEST_F(PictureFileTest, DecodesStraightIntoTheDrawingFormatAsItsRgbWidened) {
       {"grey", Write("grey.jpg", EncodeJpeg(pattern, TJpegKind::Grey))},
       {"colour at full resolution", Write("full.jpg", EncodeJpeg(pattern, TJpegKind::Colour444))},
       {"progressive", Write("progressive.jpg", progressive)},
-      {"progressive at full resolution", Write("full-progressive.jpg", EncodeJpeg(pattern, TJpegKind::ProgressiveColour444))},
-      {"progressive cut short",
-       Write("cut.jpg", std::vector<char>(progressive.begin(), progressive.begin() + static_cast<std::ptrdiff_t>(
-                                                                                         progressive.size() / 3)))},
+      {"progressive at full resolution",
+       Write("full-progressive.jpg", EncodeJpeg(pattern, TJpegKind::ProgressiveColour444))},
+      {"progressive cut short", Write("cut.jpg", cut)},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);

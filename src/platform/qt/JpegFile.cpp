@@ -85,7 +85,7 @@ bool DecodeJpeg(std::FILE* File, int MaxSide, TJpegWarnings Warnings, QImage* Ou
   jpeg_start_decompress(&info);
   const int w = static_cast<int>(info.output_width);
   const int h = static_cast<int>(info.output_height);
-  *Out = QImage(w, h, QImage::Format_RGB32);
+  *Out = MakePicture(w, h);
   if (Out->isNull() || info.output_components != 4) {
     std::snprintf(Message, JMSG_LENGTH_MAX, "cannot hold a picture of %d x %d pixels", w, h);
     jpeg_destroy_decompress(&info);
