@@ -174,8 +174,10 @@ bool PaintedOnBothGrounds(const QRgb* Bits, std::ptrdiff_t Stride, int Width, in
         if (row[x] == GroundWhite) {
           ++x;
         } else if (row[x] == GroundBlack) {
-          AppendRun(Runs, y, x, x + 1, GroundBlack);
-          ++x;
+          int black = x + 1;
+          while (black < end && row[black] == GroundBlack) ++black;
+          AppendRun(Runs, y, x, black, GroundBlack);
+          x = black;
         } else {
           return false;
         }
