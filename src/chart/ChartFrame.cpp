@@ -76,6 +76,11 @@ void PaintHorizonMask(tv::TCanvas& Image) {
 
 void Draw_HorizonMask(tv::TCanvas& Image) { Image.PaintFixed(PaintHorizonMask); }
 
+void Prepare_FrameLayers(tv::TCanvas& Image) {
+  Image.PrepareFixed(PaintAltCircles);
+  Image.PrepareFixed(PaintHorizonMask);
+}
+
 void Draw_HorizonLabels(tv::TCanvas& Image) {
   Image.Brush.Style = tv::TBrushStyle::bsClear;
   Image.Font.Name = "Arial";

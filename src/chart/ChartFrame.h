@@ -40,3 +40,9 @@ void Draw_HorizonLabels(tv::TCanvas& Image);
 // top-left corners, unturned. Brush clear; font "Arial", 24 points, regular,
 // 0x606060.
 void Draw_Credits(tv::TCanvas& Image);
+
+// Takes the fixed paintings of the altitude circles and the horizon mask on a
+// new drawing surface, black and not yet drawn on (see TCanvas::PrepareFixed),
+// so that its first chart does not take them on a copy of itself. Leaves the
+// surface black and its settings as they were.
+void Prepare_FrameLayers(tv::TCanvas& Image);

@@ -69,21 +69,38 @@ void TForm_Main::PanelLayout(int Divisor) {
   ProcessMessages();
 }
 
+void TForm_Main::WritePendingBlack() {
+  if (!SurfaceBlackPending_) return;
+  SurfaceBlackPending_ = false;
+  Img1->Picture.FillBlack();
+}
+
 void TForm_Main::FormResize(QObject*) {
   PanelLayout(6);
-  // The drawing surface black.
+  // The drawing surface black: its brush now, its pixels as soon as anything
+  // but the draws below reads them. The first of those draws covers every
+  // pixel with the background before anything else, so they are written only
+  // when it does not come (a field that does not convert), or when a handler
+  // run by the events processed before it reads the surface.
   tv::TBitmap& surface = Img1->Picture;
   if (surface.Width() != 2000 || surface.Height() != 2000) surface.SetSize(2000, 2000);
   surface.Canvas().Brush = {tv::clBlack, tv::TBrushStyle::bsSolid};
-  surface.Canvas().FillRect({0, 0, 2000, 2000});
+  SurfaceBlackPending_ = true;
+  struct TWriteBlackAtEnd {
+    TForm_Main* Form;
+    ~TWriteBlackAtEnd() { Form->WritePendingBlack(); }
+  } writeBlackAtEnd{this};
   // The visible picture as wide as the chart panel, at least 200 pixels,
-  // showing the black surface until the draws below replace it.
+  // showing the black surface until the draws below replace it: black, as
+  // its scaled copy is (a new picture is black already).
   tv::TBitmap& picture = Bild->Picture;
   picture.Canvas().SetStretchBltMode(tv::TStretchMode::smHalftone);
   BildWidth = std::max(200, tv::CheckedSub(Panel_Rght->x(), Panel_Left->width()));
   BildHeight = BildWidth;
-  if (picture.Width() != BildWidth || picture.Height() != BildHeight) picture.SetSize(BildWidth, BildHeight);
-  picture.Canvas().CopyRect({0, 0, BildWidth, BildHeight}, surface.Canvas(), {0, 0, 2000, 2000});
+  if (picture.Width() != BildWidth || picture.Height() != BildHeight)
+    picture.SetSize(BildWidth, BildHeight);
+  else
+    picture.FillBlack();
   Bild->update();
   Read_DateTimeInput();
   Button_ZeichnenClick(this);
@@ -98,6 +115,7 @@ void TForm_Main::FormResize(QObject*) {
 void TForm_Main::Exit1Click(QObject*) {
   const std::string fileName = PictureDir + "Tarvelsicht_Bild.bmp";
   if (PictureDir.empty() || PictureDir.front() != '/') throw EFileError::CannotCreate(fileName);
+  WritePendingBlack();
   try {
     Img1->Picture.SaveToFile(fileName);
   } catch (const tv::EInOutError&) {

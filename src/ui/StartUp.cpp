@@ -4,7 +4,9 @@
 #include <QCheckBox>
 #include <QTableWidget>
 #include <cerrno>
+#include <utility>
 
+#include "chart/ChartFrame.h"
 #include "data/Settings.h"
 #include "data/SharedState.h"
 #include "platform/qt/Bitmap.h"
@@ -64,6 +66,9 @@ void TForm_Main::FormCreate(QObject*) {
     ShowErrorBox(Error.what());
   }
   Img1->Picture.SetSize(2000, 2000);
+  // The new surface is black and drawn on by nothing yet: the frame's fixed
+  // paintings are taken on it here, not on a copy of the first chart.
+  Prepare_FrameLayers(Img1->Picture.Canvas());
   SetAlign(Bild, TAlign::alClient);
   MakePlanetIcons();
 
@@ -122,7 +127,7 @@ void TForm_Main::LoadJpegToImage(const std::string& FileName, TPictureBox* Image
   if (picture.isNull())
     Image->Picture.SetSize(0, 0);
   else
-    Image->Picture.Assign(picture);
+    Image->Picture.Assign(std::move(picture));  // the decoded picture itself, not a copy
 }
 
 // Seven 44 x 44 icons: the ground RGB (96, 96, 160), the planet's disc with a

@@ -312,6 +312,12 @@ class TForm_Main : public QMainWindow {
   void PanelLayout(int Divisor);
   void MakePlanetIcons();
 
+  // The resize handler made the drawing surface black but left its pixels to
+  // the draws after it, whose background layer covers them all first; they
+  // are written when something reads them before (see FormResize).
+  bool SurfaceBlackPending_ = false;
+  void WritePendingBlack();
+
   bool HoldResize_ = false;  // ShowMaximizedAtStart is waiting for the window to appear
   bool ResizeHeld_ = false;  // and a size change came meanwhile
   TClientArea* Client_ = nullptr;

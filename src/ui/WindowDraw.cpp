@@ -14,7 +14,12 @@
 void TForm_Main::Button_ZeichnenClick(QObject*) {
   ++DrawRequests_;
   TDrawHooks hooks;
-  hooks.ProcessMessages = &TForm_Main::ProcessMessages;
+  // The background layer has covered the whole surface when it processes
+  // the events: a black left pending by the resize handler is overwritten.
+  hooks.ProcessMessages = [this] {
+    SurfaceBlackPending_ = false;
+    ProcessMessages();
+  };
   hooks.FillDataTable = [this] { Fill_DataTable(Img1); };
   Draw_Chart(Img1->Picture.Canvas(), Img0->Picture.Canvas(), hooks);
 

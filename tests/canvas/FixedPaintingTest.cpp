@@ -1,5 +1,5 @@
-// Fixed paintings on a bitmap: taken at the first call, then written from
-// what was kept. Every call must leave the very pixels and settings that
+// Fixed paintings on a bitmap: taken at the first call or ahead on a new
+// picture, then written from what was kept. Every call must leave the very pixels and settings that
 // running the painting leaves, whatever lay beneath and whatever the
 // settings were; a painting that is not fixed after all is always run.
 #include <QPixmap>
@@ -268,6 +268,85 @@ TEST_F(QtCanvasTest, PaintingsThatAreNotFixedAreRunEveryTime) {
       EXPECT_EQ(SettingsAfter(kept.Canvas()), SettingsAfter(run.Canvas()));
       EXPECT_GE(keptRuns, 1);
     }
+  }
+}
+
+// Taken ahead on a new picture: the picture is left black and the settings
+// as they were, and every call after gives what running the painting gives;
+// a fixed painting never runs again, one that is not fixed runs at every
+// call, one that raises an error raises it at its first call. On a picture
+// that was drawn on already, it is taken at its first call instead.
+TEST_F(QtCanvasTest, PaintingsTakenAheadOnTheirPictureGiveWhatRunningThemGives) {
+  struct Row {
+    const char* Name;
+    TScene Scene;
+    bool Fixed;
+    bool Throws;
+    std::function<void(TCanvas&)> Before;
+  };
+  const Row rows[] = {
+      {"wide ring", WideRing, true, false, [](TCanvas&) {}},
+      {"dotted and thin chains", DottedAndThin, true, false, [](TCanvas&) {}},
+      {"shapes and text", ShapesAndText, true, false, [](TCanvas&) {}},
+      {"pen only, nested", NestedPenOnly, true, false, [](TCanvas&) {}},
+      {"leaves a clip selected", LeavesAClip, false, false, [](TCanvas& C) { C.RemoveClipRegion(); }},
+      {"changes a setting by its value", WidensThePen, false, false, [](TCanvas&) {}},
+      {"raises an error", FailsHalfway, false, true, [](TCanvas&) {}},
+  };
+  const TBitmap black(Side, Side);
+  for (const Row& r : rows) {
+    TBitmap prepared(Side, Side), run(Side, Side), unprepared(Side, Side);
+    run.Canvas().KeepFixedPaintings = false;
+    for (TBitmap* b : {&prepared, &unprepared}) SetStart(b->Canvas(), 1);
+    Runs = 0;
+    prepared.Canvas().PrepareFixed(r.Scene);
+    EXPECT_GE(Runs, 1) << r.Name;
+    EXPECT_EQ(DifferentPixels(prepared, black), 0) << r.Name << ": left black";
+    EXPECT_EQ(SettingsAfter(prepared.Canvas()), SettingsAfter(unprepared.Canvas())) << r.Name;
+    GoOn(prepared.Canvas());
+    GoOn(unprepared.Canvas());
+    EXPECT_EQ(DifferentPixels(prepared, unprepared), 0) << r.Name << ": a chain goes on as it would have";
+    for (int call = 0; call < 3; ++call) {
+      SCOPED_TRACE(std::string(r.Name) + ", call " + std::to_string(call));
+      int preparedRuns = 0;
+      for (TBitmap* b : {&prepared, &run}) {
+        PaintGround(*b, call);
+        SetStart(b->Canvas(), call);
+        r.Before(b->Canvas());
+        Runs = 0;
+        if (r.Throws) {
+          EXPECT_THROW(b->Canvas().PaintFixed(r.Scene), ERangeError);
+        } else {
+          b->Canvas().PaintFixed(r.Scene);
+        }
+        if (b == &prepared) preparedRuns = Runs;
+      }
+      EXPECT_EQ(DifferentPixels(prepared, run), 0);
+      EXPECT_EQ(SettingsAfter(prepared.Canvas()), SettingsAfter(run.Canvas()));
+      GoOn(prepared.Canvas());
+      GoOn(run.Canvas());
+      EXPECT_EQ(DifferentPixels(prepared, run), 0) << "after going on";
+      if (r.Fixed) {
+        EXPECT_EQ(preparedRuns, 0);
+      } else {
+        EXPECT_GE(preparedRuns, 1);
+      }
+    }
+  }
+
+  TBitmap drawnOn(Side, Side), run(Side, Side);
+  run.Canvas().KeepFixedPaintings = false;
+  PaintGround(drawnOn, 1);
+  drawnOn.Canvas().PrepareFixed(WideRing);
+  EXPECT_EQ(DifferentPixels(drawnOn, black), 0) << "left black";
+  for (const int expectedRuns : {2, 0}) {
+    for (TBitmap* b : {&drawnOn, &run}) PaintGround(*b, 2);
+    Runs = 0;
+    drawnOn.Canvas().PaintFixed(WideRing);
+    EXPECT_GE(Runs, expectedRuns);
+    EXPECT_LE(Runs, expectedRuns == 0 ? 0 : 3);
+    run.Canvas().PaintFixed(WideRing);
+    EXPECT_EQ(DifferentPixels(drawnOn, run), 0);
   }
 }
 

@@ -1,6 +1,6 @@
-// Picture files: the JPEG reader's errors (missing, empty, not a JPEG,
-// truncated, corrupt, not a regular file, too large) and the 24-bit BMP
-// writer's layout and failures.
+// Pictures and picture files: new pictures, the JPEG reader's pixels and
+// errors (missing, empty, not a JPEG, truncated, corrupt, not a regular file,
+// too large) and the 24-bit BMP writer's layout and failures.
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include "CanvasTestUtil.h"
 #include "data/ChildProcess.h"
@@ -49,6 +50,41 @@ class PictureFileTest : public QtCanvasTest {
   fs::path Dir_;
 };
 
+// New pictures, those of 2 MB and more in memory of their own: of their size,
+// writable, and living on in a copy after the picture itself is gone, as any
+// picture does.
+TEST(MadePicture, IsAnRgb32PictureThatItsCopiesOutlive) {
+  const struct {
+    const char* Name;
+    int Width, Height;
+  } cases[] = {
+      {"two pixels", 2, 1},
+      {"a byte under 2 MB and more", 723, 725},
+      {"2 MB and more", 724, 725},
+      {"the drawing surface", 2000, 2000},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    QImage made = MakePicture(c.Width, c.Height);
+    ASSERT_EQ(made.size(), QSize(c.Width, c.Height));
+    EXPECT_EQ(made.format(), QImage::Format_RGB32);
+    EXPECT_EQ(made.bytesPerLine(), 4 * c.Width);
+    made.fill(qRgb(10, 20, 30));
+    QImage copy = made;
+    made = QImage();
+    copy.setPixel(0, 0, qRgb(1, 2, 3));
+    EXPECT_EQ(copy.pixel(c.Width - 1, c.Height - 1), qRgb(10, 20, 30));
+    EXPECT_EQ(copy.pixel(0, 0), qRgb(1, 2, 3));
+    TBitmap bitmap;
+    bitmap.Assign(std::move(copy));
+    bitmap.Canvas().Brush.Color = RGBColor(40, 50, 60);
+    bitmap.Canvas().FillRect({0, 0, 1, 1});
+    EXPECT_EQ(bitmap.Pixel(0, 0), RGBColor(40, 50, 60));
+  }
+  for (const QSize none : {QSize(0, 7), QSize(7, 0), QSize(-3, 5)})
+    EXPECT_TRUE(MakePicture(none.width(), none.height()).isNull());
+}
+
 TEST_F(PictureFileTest, ReadsTheBackgroundPictureAtFullSize) {
   const QImage p = ReadJpegFile(Background);
   ASSERT_EQ(p.size(), QSize(2000, 2000));
@@ -58,9 +94,10 @@ TEST_F(PictureFileTest, ReadsTheBackgroundPictureAtFullSize) {
   EXPECT_LT(qRed(p.pixel(5, 5)) + qGreen(p.pixel(5, 5)) + qBlue(p.pixel(5, 5)), 12);  // black corner
 }
 
-// The picture as libjpeg decodes it with DCT method Method and no block
-// smoothing (a valid file only: libjpeg's own error exit ends the test).
-QImage DecodeWith(const std::string& Path, J_DCT_METHOD Method) {
+// The picture as libjpeg decodes it into RGB with DCT method Method and
+// block smoothing Smoothing, each pixel widened with qRgb (a valid file
+// only: libjpeg's own error exit ends the test; its warnings are read past).
+QImage DecodeWith(const std::string& Path, J_DCT_METHOD Method, boolean Smoothing = FALSE) {
   std::FILE* f = std::fopen(Path.c_str(), "rb");
   if (f == nullptr) return {};
   jpeg_decompress_struct info;
@@ -71,7 +108,7 @@ QImage DecodeWith(const std::string& Path, J_DCT_METHOD Method) {
   jpeg_read_header(&info, TRUE);
   info.out_color_space = JCS_RGB;
   info.dct_method = Method;
-  info.do_block_smoothing = FALSE;
+  info.do_block_smoothing = Smoothing;
   jpeg_start_decompress(&info);
   QImage image(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB32);
   std::vector<JSAMPLE> row(static_cast<std::size_t>(info.output_width) * 3);
@@ -85,6 +122,52 @@ QImage DecodeWith(const std::string& Path, J_DCT_METHOD Method) {
   jpeg_destroy_decompress(&info);
   std::fclose(f);
   return image;
+}
+
+// Picture as a JPEG file's bytes: grey (one component) or colour with full
+// or halved colour resolution, baseline or progressive, quality 85.
+enum class TJpegKind { Grey, Colour444, ProgressiveColour420, ProgressiveColour444 };
+std::vector<char> EncodeJpeg(const QImage& Picture, TJpegKind Kind) {
+  jpeg_compress_struct info;
+  jpeg_error_mgr err;
+  info.err = jpeg_std_error(&err);
+  jpeg_create_compress(&info);
+  unsigned char* bytes = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&info, &bytes, &size);
+  const bool grey = Kind == TJpegKind::Grey;
+  info.image_width = static_cast<JDIMENSION>(Picture.width());
+  info.image_height = static_cast<JDIMENSION>(Picture.height());
+  info.input_components = grey ? 1 : 3;
+  info.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
+  jpeg_set_defaults(&info);
+  jpeg_set_quality(&info, 85, TRUE);
+  if (Kind == TJpegKind::Colour444 || Kind == TJpegKind::ProgressiveColour444)
+    info.comp_info[0].h_samp_factor = info.comp_info[0].v_samp_factor = 1;
+  if (Kind == TJpegKind::ProgressiveColour420 || Kind == TJpegKind::ProgressiveColour444)
+    jpeg_simple_progression(&info);
+  jpeg_start_compress(&info, TRUE);
+  std::vector<JSAMPLE> row(static_cast<std::size_t>(Picture.width()) * 3);
+  while (info.next_scanline < info.image_height) {
+    const int y = static_cast<int>(info.next_scanline);
+    for (int x = 0; x < Picture.width(); ++x) {
+      const QRgb p = Picture.pixel(x, y);
+      if (grey) {
+        row[static_cast<std::size_t>(x)] = static_cast<JSAMPLE>(qGray(p));
+      } else {
+        row[3 * static_cast<std::size_t>(x)] = static_cast<JSAMPLE>(qRed(p));
+        row[3 * static_cast<std::size_t>(x) + 1] = static_cast<JSAMPLE>(qGreen(p));
+        row[3 * static_cast<std::size_t>(x) + 2] = static_cast<JSAMPLE>(qBlue(p));
+      }
+    }
+    JSAMPROW rows[1] = {row.data()};
+    jpeg_write_scanlines(&info, rows, 1);
+  }
+  jpeg_finish_compress(&info);
+  jpeg_destroy_compress(&info);
+  std::vector<char> file(bytes, bytes + size);
+  std::free(bytes);
+  return file;
 }
 
 // The reader decodes with the floating-point inverse DCT: the background's
@@ -105,6 +188,47 @@ TEST_F(PictureFileTest, DecodesWithTheFloatingPointInverseDct) {
                           std::abs(qBlue(a) - qBlue(b))});
     }
   EXPECT_LE(largest, 3);
+}
+
+// The reader decodes straight into the picture's RGB32 rows: every pixel,
+// its fourth byte included, is libjpeg's RGB widened with qRgb, for colour at
+// full and halved resolution, grey, progressive pictures of sides that are no
+// multiple of a block, and one cut short and read past (its block smoothing
+// at work on the missing scans).
+TEST_F(PictureFileTest, DecodesStraightIntoTheDrawingFormatAsItsRgbWidened) {
+  QImage pattern(301, 203, QImage::Format_RGB32);
+  for (int y = 0; y < pattern.height(); ++y)
+    for (int x = 0; x < pattern.width(); ++x)
+      pattern.setPixel(x, y, qRgb((x * 7 + y) % 256, (y * 5 + (x ^ y)) % 256, (x * y / 13) % 256));
+  const std::vector<char> progressive = EncodeJpeg(pattern, TJpegKind::ProgressiveColour420);
+  const std::vector<char> cut(progressive.begin(),
+                              progressive.begin() + static_cast<std::ptrdiff_t>(progressive.size() / 3));
+  const struct {
+    const char* Name;
+    std::string Path;
+  } cases[] = {
+      {"the background picture", Background},
+      {"grey", Write("grey.jpg", EncodeJpeg(pattern, TJpegKind::Grey))},
+      {"colour at full resolution", Write("full.jpg", EncodeJpeg(pattern, TJpegKind::Colour444))},
+      {"progressive", Write("progressive.jpg", progressive)},
+      {"progressive at full resolution",
+       Write("full-progressive.jpg", EncodeJpeg(pattern, TJpegKind::ProgressiveColour444))},
+      {"progressive cut short", Write("cut.jpg", cut)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const QImage read = ReadJpegFile(c.Path, 16384, TJpegWarnings::jwIgnore);
+    const QImage expected = DecodeWith(c.Path, JDCT_FLOAT, TRUE);
+    ASSERT_EQ(read.format(), QImage::Format_RGB32);
+    ASSERT_EQ(read.size(), expected.size());
+    int differing = 0;
+    for (int y = 0; y < read.height(); ++y) {
+      const auto* a = reinterpret_cast<const QRgb*>(read.constScanLine(y));
+      const auto* b = reinterpret_cast<const QRgb*>(expected.constScanLine(y));
+      for (int x = 0; x < read.width(); ++x) differing += a[x] != b[x] ? 1 : 0;
+    }
+    EXPECT_EQ(differing, 0);
+  }
 }
 
 TEST_F(PictureFileTest, EveryBadFileGivesOurErrorWithItsName) {

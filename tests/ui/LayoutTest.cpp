@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
 
 #include "WindowFixture.h"
 
@@ -89,6 +90,47 @@ TEST_F(Layout, ResizeReadsTheFieldsBackAndReportsABadOne) {
   EXPECT_EQ(ErrorBoxes.back(), "'x' is not a valid floating point value.");
   EXPECT_EQ(Window->DrawRequests(), draws) << "the chart stays black";
   EXPECT_EQ(Window->Img1->Picture.Pixel(1000, 1000), tv::clBlack);
+}
+
+// The drawing surface is black from the resize handler's clearing to its
+// first draw: the Exit item, chosen while the visible picture shows that
+// black, saves a black chart; the resize then draws as ever.
+TEST_F(Layout, ExitWhileTheResizeShowsBlackSavesABlackChart) {
+  ShowWithClientSize(1000, 700);
+  TForm_Main& form = *Window;
+  // Chooses Exit, once, with the events after the visible picture was
+  // painted black.
+  struct TExitOnBlack : QObject {
+    TForm_Main* Form = nullptr;
+    bool Chosen = false;
+    bool eventFilter(QObject*, QEvent* Event) override {
+      const tv::TBitmap& picture = Form->Bild->Picture;
+      const int w = picture.Width(), h = picture.Height();
+      if (Chosen || Event->type() != QEvent::Paint || w == 0) return false;
+      for (const QPoint p : {QPoint(w / 2, h / 2), QPoint(w / 3, h / 2), QPoint(w / 2, h / 3)})
+        if (picture.Pixel(p.x(), p.y()) != tv::clBlack) return false;
+      Chosen = true;
+      QMetaObject::invokeMethod(Form, [this] { Form->Exit1->trigger(); }, Qt::QueuedConnection);
+      return false;
+    }
+  } exitOnBlack;
+  exitOnBlack.Form = &form;
+  form.Bild->installEventFilter(&exitOnBlack);
+  const int draws = form.DrawRequests();
+  ShowWithClientSize(1100, 700);
+  form.Bild->removeEventFilter(&exitOnBlack);
+  ASSERT_TRUE(exitOnBlack.Chosen);
+  ASSERT_TRUE(Closing);
+  EXPECT_EQ(form.DrawRequests(), draws + 2);
+  QFile file(QString::fromStdString(PictureDir) + "Tarvelsicht_Bild.bmp");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bmp = file.readAll();
+  ASSERT_EQ(bmp.size(), 12000054);
+  const qsizetype notBlack =
+      std::find_if(bmp.begin() + 54, bmp.end(), [](char Byte) { return Byte != 0; }) - bmp.begin();
+  EXPECT_EQ(notBlack, bmp.size()) << "a pixel byte that is not black at offset " << notBlack;
+  EXPECT_NE(form.Img1->Picture.Pixel(1000, 1000), tv::clBlack) << "then drawn";
+  EXPECT_TRUE(ErrorBoxes.empty());
 }
 
 TEST_F(Layout, ExitWritesTheDrawingSurfaceAsBmp) {

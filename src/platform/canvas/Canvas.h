@@ -248,6 +248,12 @@ class TCanvas {
   // keep what such a painting paints and which settings it sets to what, and
   // give them again instead of running Paint; this one always runs it.
   virtual void PaintFixed(void (*Paint)(TCanvas&)) { Paint(*this); }
+  // Takes the fixed painting Paint ahead of its first call, for a black
+  // surface whose pixels do not matter yet (made and not yet drawn on): a
+  // canvas that keeps fixed paintings may take it on the surface itself,
+  // leaving the surface black and the settings as they were; this one does
+  // nothing.
+  virtual void PrepareFixed(void (*)(TCanvas&)) {}
 
  protected:
   TPoint PenPos_;

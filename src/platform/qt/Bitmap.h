@@ -22,8 +22,12 @@ class TBitmap {
 
   // A new black picture of that size; the canvas keeps its settings.
   void SetSize(int Width, int Height);
-  // Takes Picture (converted to RGB32) as the picture, at its size.
-  void Assign(const QImage& Picture);
+  // Every pixel black; the size and the canvas's settings stay.
+  void FillBlack();
+  // Takes Picture as the picture, at its size: converted to RGB32 when it is
+  // in another format; an RGB32 picture handed over (moved) becomes the
+  // picture without a copy.
+  void Assign(QImage Picture);
 
   int Width() const { return Image_.width(); }
   int Height() const { return Image_.height(); }
@@ -47,17 +51,26 @@ class TBitmap {
   TQtCanvas Canvas_;
 };
 
-// Decodes the JPEG file FileName at full scale into an RGB32 picture of the
-// file's size (greyscale pictures become grey RGB), with libjpeg's
-// floating-point inverse DCT and block smoothing. Only a regular file is
-// opened, never waiting: a folder raises EInOutError with EISDIR, a FIFO,
-// device or socket with EINVAL, a file that cannot be opened with its errno. A
-// file that is not a JPEG raises EInOutError (EIO) with libjpeg's message, and
-// so does a picture wider or higher than MaxSide pixels, refused from its
-// header before its pixels are allocated. Corrupt data and a file that ends
-// early raise the same error with jwFail; with jwIgnore the decoder reads past
-// them as libjpeg does (missing rows come out grey). Every error carries the
-// file name. Never ends the program.
+// A new RGB32 picture of Width x Height pixels, its pixels not set; null when
+// either side is 0 or less or there is no memory for it. A picture of 2 MB or
+// more lies in whole huge pages where the system gives them on request
+// (Linux's transparent huge pages): its first use then takes a page fault
+// per 2 MB instead of one per 4 KB, which is most of what making a 2000 x
+// 2000 picture costs otherwise.
+QImage MakePicture(int Width, int Height);
+
+// Decodes the JPEG file FileName at full scale straight into the rows of a
+// new RGB32 picture (MakePicture) of the file's size (greyscale pictures
+// become grey RGB), with libjpeg's floating-point inverse DCT and block
+// smoothing. Only a regular file is opened, never waiting: a folder raises
+// EInOutError with EISDIR, a FIFO, device or socket with EINVAL, a file that
+// cannot be opened with its errno. A file that is not a JPEG raises
+// EInOutError (EIO) with libjpeg's message, and so does a picture wider or
+// higher than MaxSide pixels, refused from its header before its pixels are
+// allocated. Corrupt data and a file that ends early raise the same error
+// with jwFail; with jwIgnore the decoder reads past them as libjpeg does
+// (missing rows come out grey). Every error carries the file name. Never ends
+// the program.
 enum class TJpegWarnings { jwFail, jwIgnore };
 QImage ReadJpegFile(const std::string& FileName, int MaxSide = 16384,
                     TJpegWarnings Warnings = TJpegWarnings::jwFail);

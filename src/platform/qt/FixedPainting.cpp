@@ -1,5 +1,6 @@
-// Fixed paintings of the Qt canvas: taken once on scratch pictures, then
-// written straight into the picture (see TQtCanvas::PaintFixed).
+// Fixed paintings of the Qt canvas: taken once, on scratch pictures or ahead
+// on the picture itself, then written straight into the picture (see
+// TQtCanvas::PaintFixed and PrepareFixed).
 #include "platform/qt/QtCanvas.h"
 
 #include <QImage>
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tv {
@@ -92,6 +94,99 @@ bool PaintedRuns(const QImage& Picture, const QImage& Scratch, std::vector<TColo
   return true;
 }
 
+// The two grounds of a taking on the picture itself.
+constexpr QRgb GroundBlack = 0xFF000000u;
+constexpr QRgb GroundWhite = 0xFFFFFFFFu;
+
+// Appends columns X0 .. X1-1 of row Y in colour C to Runs, joined to the run
+// before it where they continue it.
+void AppendRun(std::vector<TColorRun>& Runs, std::int32_t Y, std::int32_t X0, std::int32_t X1, QRgb C) {
+  if (!Runs.empty()) {
+    TColorRun& last = Runs.back();
+    if (last.Y == Y && last.X1 == X0 && last.Color == C) {
+      last.X1 = X1;
+      return;
+    }
+  }
+  Runs.push_back({Y, X0, X1, C});
+}
+
+// The pixels of Picture (Width x Height, rows Stride pixels apart from Bits)
+// that are not Ground, as runs of one colour, row by row.
+void RunsOffGround(const QRgb* Bits, std::ptrdiff_t Stride, int Width, int Height, QRgb Ground,
+                   std::vector<TColorRun>& Runs) {
+  for (int y = 0; y < Height; ++y) {
+    const QRgb* row = Bits + static_cast<std::ptrdiff_t>(y) * Stride;
+    for (int x = 0; x < Width;) {
+      // Eight pixels of ground at a time.
+      if (x + 8 <= Width) {
+        QRgb off = 0;
+        for (int k = 0; k < 8; ++k) off |= row[x + k] ^ Ground;
+        if (off == 0) {
+          x += 8;
+          continue;
+        }
+      }
+      if (row[x] == Ground) {
+        ++x;
+        continue;
+      }
+      int end = x + 1;
+      while (end < Width && row[end] == row[x]) ++end;
+      AppendRun(Runs, y, x, end, row[x]);
+      x = end;
+    }
+  }
+}
+
+// The pixels painted on a black ground (OnBlack: the runs off it) and then on
+// a white one (the picture as it is now), as runs: a pixel is painted when it
+// came out the same on both, left alone when each ground is still there.
+// False when a pixel came out otherwise (a colour mixed with the ground).
+bool PaintedOnBothGrounds(const QRgb* Bits, std::ptrdiff_t Stride, int Width, int Height,
+                          const std::vector<TColorRun>& OnBlack, std::vector<TColorRun>& Runs) {
+  std::size_t k = 0;  // the next run of OnBlack
+  for (int y = 0; y < Height; ++y) {
+    const QRgb* row = Bits + static_cast<std::ptrdiff_t>(y) * Stride;
+    for (int x = 0; x < Width;) {
+      const bool inRun = k < OnBlack.size() && OnBlack[k].Y == y && OnBlack[k].X0 <= x;
+      if (inRun) {
+        // Painted on black in this colour: so it must be on white.
+        const TColorRun& r = OnBlack[k];
+        for (int i = x; i < r.X1; ++i)
+          if (row[i] != r.Color) return false;
+        AppendRun(Runs, y, x, r.X1, r.Color);
+        x = r.X1;
+        ++k;
+        continue;
+      }
+      // Black on black: left alone when white on white, else painted black.
+      const int end = k < OnBlack.size() && OnBlack[k].Y == y ? OnBlack[k].X0 : Width;
+      while (x < end) {
+        if (x + 8 <= end) {
+          QRgb off = 0;
+          for (int i = 0; i < 8; ++i) off |= row[x + i] ^ GroundWhite;
+          if (off == 0) {
+            x += 8;
+            continue;
+          }
+        }
+        if (row[x] == GroundWhite) {
+          ++x;
+        } else if (row[x] == GroundBlack) {
+          int black = x + 1;
+          while (black < end && row[black] == GroundBlack) ++black;
+          AppendRun(Runs, y, x, black, GroundBlack);
+          x = black;
+        } else {
+          return false;
+        }
+      }
+    }
+  }
+  return k == OnBlack.size();
+}
+
 // Sets each setting of Target whose bit is in Sets to its value in After.
 template <typename TSettings>
 void SetFrom(TSettings& Target, const TSettings& After, std::uint32_t Sets) {
@@ -118,19 +213,26 @@ void TQtCanvas::ApplySettings(const TPaintSettings& S) {
   InChain_ = S.InChain;
 }
 
+bool TQtCanvas::FixedTarget(TPixelTarget& Target) {
+  return KeepFixedPaintings && !TakingFixed_ && !AntialiasText && !ClipSelected_ && DirectTarget(Target) &&
+         Painter_->compositionMode() == QPainter::CompositionMode_SourceOver &&
+         !Painter_->testRenderHint(QPainter::Antialiasing) &&
+         static_cast<const QImage*>(Painter_->device())->format() == QImage::Format_RGB32;
+}
+
+std::vector<TQtCanvas::TFixedPainting>::iterator TQtCanvas::KnownPainting(void (*Paint)(TCanvas&), QSize Size) {
+  return std::find_if(FixedPaintings_.begin(), FixedPaintings_.end(),
+                      [&](const TFixedPainting& P) { return P.Paint == Paint && P.Size == Size; });
+}
+
 void TQtCanvas::PaintFixed(void (*Paint)(TCanvas&)) {
   TPixelTarget target;
-  if (!KeepFixedPaintings || TakingFixed_ || AntialiasText || ClipSelected_ || !DirectTarget(target) ||
-      Painter_->compositionMode() != QPainter::CompositionMode_SourceOver ||
-      Painter_->testRenderHint(QPainter::Antialiasing) ||
-      static_cast<const QImage*>(Painter_->device())->format() != QImage::Format_RGB32) {
+  if (!FixedTarget(target)) {
     Paint(*this);
     return;
   }
   const QImage& picture = *static_cast<const QImage*>(Painter_->device());
-  const auto known = std::find_if(FixedPaintings_.begin(), FixedPaintings_.end(), [&](const TFixedPainting& P) {
-    return P.Paint == Paint && P.Size == picture.size();
-  });
+  const auto known = KnownPainting(Paint, picture.size());
   if (known == FixedPaintings_.end()) {
     TakeFixedPainting(Paint, picture);
     return;
@@ -144,6 +246,19 @@ void TQtCanvas::PaintFixed(void (*Paint)(TCanvas&)) {
   TPaintSettings settings = Settings();
   SetFrom(settings, known->After, known->Sets);
   ApplySettings(settings);
+}
+
+bool TQtCanvas::PaintOnScratch(void (*Paint)(TCanvas&), QImage& Picture, const TPaintSettings& From,
+                               TPaintSettings& End) {
+  QPainter painter(&Picture);
+  TQtCanvas scratch;
+  scratch.AntialiasText = false;
+  scratch.KeepFixedPaintings = false;
+  scratch.Attach(&painter, &Picture);
+  scratch.ApplySettings(From);
+  Paint(scratch);
+  End = scratch.Settings();
+  return !scratch.ClipSelected_;
 }
 
 void TQtCanvas::TakeFixedPainting(void (*Paint)(TCanvas&), const QImage& Picture) {
@@ -165,21 +280,12 @@ void TQtCanvas::TakeFixedPainting(void (*Paint)(TCanvas&), const QImage& Picture
   TPaintSettings unlike = start;
   ForEachSetting([](int, const auto& Value, auto& Other) { Other = Unlike(Value); }, start, unlike);
   TPaintSettings ends[2];
-  bool clipLeft = false;
+  bool noClipLeft = true;
   try {
     QImage dot(1, 1, QImage::Format_RGB32);
     dot.fill(0);
-    for (QImage* scratchPicture : {&FixedScratch_, &dot}) {
-      QPainter painter(scratchPicture);
-      TQtCanvas scratch;
-      scratch.AntialiasText = false;
-      scratch.KeepFixedPaintings = false;
-      scratch.Attach(&painter, scratchPicture);
-      scratch.ApplySettings(scratchPicture == &dot ? unlike : start);
-      Paint(scratch);
-      ends[scratchPicture == &dot ? 1 : 0] = scratch.Settings();
-      clipLeft = clipLeft || scratch.ClipSelected_;
-    }
+    noClipLeft = PaintOnScratch(Paint, FixedScratch_, start, ends[0]);
+    noClipLeft = PaintOnScratch(Paint, dot, unlike, ends[1]) && noClipLeft;
   } catch (...) {
     FixedScratch_ = QImage();
     Paint(*this);
@@ -198,29 +304,89 @@ void TQtCanvas::TakeFixedPainting(void (*Paint)(TCanvas&), const QImage& Picture
   TFixedPainting made;
   made.Paint = Paint;
   made.Size = size;
-  made.Kept = !clipLeft && !ClipSelected_ && Settings() == ends[0] && PaintedRuns(Picture, FixedScratch_, made.Runs);
+  made.Kept = noClipLeft && !ClipSelected_ && Settings() == ends[0] && PaintedRuns(Picture, FixedScratch_, made.Runs);
+  KeepTaken(std::move(made), start, unlike, ends);
+}
+
+void TQtCanvas::PrepareFixed(void (*Paint)(TCanvas&)) {
+  TPixelTarget target;
+  if (!FixedTarget(target)) return;
+  const auto* picture = static_cast<const QImage*>(Painter_->device());
+  const QSize size = picture->size();
+  if (KnownPainting(Paint, size) != FixedPaintings_.end()) return;
+  const auto* bits = reinterpret_cast<const QRgb*>(picture->constBits());
+  const std::ptrdiff_t stride = picture->bytesPerLine() / static_cast<std::ptrdiff_t>(sizeof(QRgb));
+  const auto fill = [&](QRgb Ground) {
+    for (int y = 0; y < size.height(); ++y) std::fill_n(target.Row(y), size.width(), Ground);
+  };
+
+  // The painting on the picture on its black ground and on a white one, from
+  // the canvas's settings, and on a picture of one pixel from settings
+  // unlike them in every field. A pixel of the picture that was not black
+  // fails the check of the grounds like a colour mixed with the ground.
+  const TPaintSettings start = Settings();
+  TPaintSettings unlike = start;
+  ForEachSetting([](int, const auto& Value, auto& Other) { Other = Unlike(Value); }, start, unlike);
+  TPaintSettings ends[2];
+  TFixedPainting made;
+  made.Paint = Paint;
+  made.Size = size;
+  made.Kept = true;
+  std::vector<TColorRun> onBlack;
+  bool failed = false;
+  TakingFixed_ = true;
+  try {
+    for (const QRgb ground : {GroundBlack, GroundWhite}) {
+      if (ground != GroundBlack) fill(ground);
+      ApplySettings(start);
+      Paint(*this);
+      made.Kept = made.Kept && !ClipSelected_ && (ground == GroundBlack || Settings() == ends[0]);
+      ends[0] = Settings();
+      if (ClipSelected_) RemoveClipRegion();
+      if (ground == GroundBlack)
+        RunsOffGround(bits, stride, size.width(), size.height(), GroundBlack, onBlack);
+      else
+        made.Kept = made.Kept && PaintedOnBothGrounds(bits, stride, size.width(), size.height(), onBlack, made.Runs);
+    }
+    QImage dot(1, 1, QImage::Format_RGB32);
+    dot.fill(0);
+    made.Kept = PaintOnScratch(Paint, dot, unlike, ends[1]) && made.Kept;
+  } catch (...) {
+    failed = true;
+  }
+  TakingFixed_ = false;
+  if (ClipSelected_) RemoveClipRegion();
+  fill(GroundBlack);
+  ApplySettings(start);
+  // A painting that raised an error or failed the checks is left to its
+  // first call, which raises the error or finds it not fixed.
+  if (!failed && made.Kept) KeepTaken(std::move(made), start, unlike, ends);
+}
+
+void TQtCanvas::KeepTaken(TFixedPainting Made, const TPaintSettings& Start, const TPaintSettings& Unlike,
+                          const TPaintSettings (&Ends)[2]) {
   // Each setting is either set to one value or passed through.
   ForEachSetting(
       [&](int Bit, const auto& Start0, const auto& Start1, const auto& End0, const auto& End1) {
         if (End0 == End1) {
-          made.Sets |= 1u << Bit;
+          Made.Sets |= 1u << Bit;
         } else if (!(End0 == Start0 && End1 == Start1)) {
-          made.Kept = false;
+          Made.Kept = false;
         }
       },
-      start, unlike, ends[0], ends[1]);
-  made.After = ends[0];
-  for (int k = 0; k < 2 && made.Kept; ++k) {
-    TPaintSettings check = k == 0 ? start : unlike;
-    SetFrom(check, made.After, made.Sets);
-    made.Kept = check == ends[k];
+      Start, Unlike, Ends[0], Ends[1]);
+  Made.After = Ends[0];
+  for (int k = 0; k < 2 && Made.Kept; ++k) {
+    TPaintSettings check = k == 0 ? Start : Unlike;
+    SetFrom(check, Made.After, Made.Sets);
+    Made.Kept = check == Ends[k];
   }
-  if (!made.Kept) made.Runs.clear();
-  made.Runs.shrink_to_fit();
+  if (!Made.Kept) Made.Runs.clear();
+  Made.Runs.shrink_to_fit();
   // What was taken for another picture size is dropped.
-  std::erase_if(FixedPaintings_, [&](const TFixedPainting& P) { return P.Size != size; });
+  std::erase_if(FixedPaintings_, [&](const TFixedPainting& P) { return P.Size != Made.Size; });
   if (FixedPaintings_.size() >= MaxFixedPaintings) FixedPaintings_.clear();
-  FixedPaintings_.push_back(std::move(made));
+  FixedPaintings_.push_back(std::move(Made));
 }
 
 }  // namespace tv

@@ -42,11 +42,19 @@ extern "C" void JpegEmitMessage(j_common_ptr Info, int Level) {
   // Trace messages (Level >= 0) are not shown.
 }
 
+// libjpeg-turbo's colour spaces of four bytes a pixel, one of which matches
+// the picture's RGB32 (0xFFRRGGBB as a 32-bit word) byte for byte.
+#ifndef JCS_EXTENSIONS
+#error "the JPEG reader needs libjpeg-turbo's extended colour spaces"
+#endif
+constexpr J_COLOR_SPACE Rgb32ColorSpace = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+
 // Decodes File into *Out; false with Message set on any libjpeg error or for
 // a picture wider or higher than MaxSide pixels, which is refused from its
-// header before anything of its size is allocated. Keeps no object with a
-// destructor between the setjmp and a possible longjmp: the row buffer comes
-// from libjpeg's own pool.
+// header before anything of its size is allocated. The rows are decoded
+// straight into the picture, in the format it is drawn in: libjpeg's RGB
+// with the fourth byte 0xFF, no conversion and no copy. Keeps no object with
+// a destructor between the setjmp and a possible longjmp.
 bool DecodeJpeg(std::FILE* File, int MaxSide, TJpegWarnings Warnings, QImage* Out, char* Message) {
   jpeg_decompress_struct info;
   TJpegErrorManager err;
@@ -69,7 +77,7 @@ bool DecodeJpeg(std::FILE* File, int MaxSide, TJpegWarnings Warnings, QImage* Ou
     jpeg_destroy_decompress(&info);
     return false;
   }
-  info.out_color_space = JCS_RGB;  // 24 bits; greyscale is widened
+  info.out_color_space = Rgb32ColorSpace;  // 24 bits of colour; greyscale is widened
   info.scale_num = 1;
   info.scale_denom = 1;
   info.dct_method = JDCT_FLOAT;     // the floating-point inverse DCT
@@ -77,20 +85,17 @@ bool DecodeJpeg(std::FILE* File, int MaxSide, TJpegWarnings Warnings, QImage* Ou
   jpeg_start_decompress(&info);
   const int w = static_cast<int>(info.output_width);
   const int h = static_cast<int>(info.output_height);
-  *Out = QImage(w, h, QImage::Format_RGB32);
-  if (Out->isNull() || info.output_components != 3) {
+  *Out = MakePicture(w, h);
+  if (Out->isNull() || info.output_components != 4) {
     std::snprintf(Message, JMSG_LENGTH_MAX, "cannot hold a picture of %d x %d pixels", w, h);
     jpeg_destroy_decompress(&info);
     return false;
   }
-  JSAMPARRAY row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
-                                              info.output_width * 3, 1);
+  uchar* const rows = Out->bits();
+  const qsizetype stride = Out->bytesPerLine();
   while (info.output_scanline < info.output_height) {
-    const int y = static_cast<int>(info.output_scanline);
-    jpeg_read_scanlines(&info, row, 1);
-    QRgb* line = reinterpret_cast<QRgb*>(Out->scanLine(y));
-    const JSAMPLE* p = row[0];
-    for (int x = 0; x < w; ++x) line[x] = qRgb(p[3 * x], p[3 * x + 1], p[3 * x + 2]);
+    JSAMPROW row = rows + stride * static_cast<qsizetype>(info.output_scanline);
+    jpeg_read_scanlines(&info, &row, 1);
   }
   jpeg_finish_decompress(&info);
   jpeg_destroy_decompress(&info);

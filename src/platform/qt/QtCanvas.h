@@ -74,6 +74,14 @@ class TQtCanvas : public TCanvas {
   // the checks (a clip left selected, colours mixed with the ground) is always
   // run through this canvas, and so is every painting elsewhere.
   void PaintFixed(void (*Paint)(TCanvas&)) override;
+  // Takes the painting as above ahead of its first call, on the picture
+  // itself, which is black (painted on that ground and on a white one, which
+  // every pixel left alone keeps), so that no scratch picture of its size is
+  // made; the picture is left black and the settings as they were. Nothing
+  // is taken where PaintFixed would run the painting, nor when the painting
+  // raises an error or fails the checks (a pixel that was not black fails
+  // them): its first call takes it as ever.
+  void PrepareFixed(void (*Paint)(TCanvas&)) override;
 
   // The Qt font that the current Font maps to (face, pixel size, style).
   const QFont& QtFont();
@@ -123,9 +131,21 @@ class TQtCanvas : public TCanvas {
     TPaintSettings After;
     std::uint32_t Sets = 0;
   };
+  // Whether fixed paintings are kept and given here now (see PaintFixed);
+  // Target: the picture's pixels.
+  bool FixedTarget(TPixelTarget& Target);
+  std::vector<TFixedPainting>::iterator KnownPainting(void (*Paint)(TCanvas&), QSize Size);
   // Runs Paint on this canvas and takes it as a fixed painting of Picture's
   // size (Picture: the picture under the painter).
   void TakeFixedPainting(void (*Paint)(TCanvas&), const QImage& Picture);
+  // Runs Paint on a canvas of its own over Picture from the settings From;
+  // End: the settings it leaves. False when it leaves a clip selected.
+  static bool PaintOnScratch(void (*Paint)(TCanvas&), QImage& Picture, const TPaintSettings& From,
+                             TPaintSettings& End);
+  // Keeps Made, taken from the settings Start and Unlike, which it left as
+  // Ends: which settings it sets, and whether it is kept after all.
+  void KeepTaken(TFixedPainting Made, const TPaintSettings& Start, const TPaintSettings& Unlike,
+                 const TPaintSettings (&Ends)[2]);
   static constexpr std::size_t MaxFixedPaintings = 16;
   std::vector<TFixedPainting> FixedPaintings_;
   // The scratch picture of the takings; kept while they follow each other
