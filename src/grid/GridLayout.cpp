@@ -138,6 +138,10 @@ void TTextGrid::ClampCurrentCell() {
   CurCol_ = clamp(CurCol_, ColCount());
   CurRow_ = clamp(CurRow_, RowCount_);
   SelArea_ = {CurCol_, CurRow_, CurCol_, CurRow_};
+  ForgetFillSourceOutsideGrid();
+}
+
+void TTextGrid::ForgetFillSourceOutsideGrid() {
   tv::TRect inside;
   if (FillSource_.Left != -1 && !(BlockInGrid(FillSource_, inside) && inside == FillSource_)) {
     FillSource_ = {-1, -1, -1, -1};

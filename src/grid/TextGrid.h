@@ -493,6 +493,9 @@ class TTextGrid : public TGridObject {
   // brought into the columns and rows (-1, -1 without a column or a row) and
   // the selection collapses onto it; a fill source outside the grid goes.
   void ClampCurrentCell();
+  // A fill source that no longer lies wholly inside the grid belongs to a
+  // drag that cannot be dropped: it is cleared (the caller repaints).
+  void ForgetFillSourceOutsideGrid();
   // Block cut to the columns and rows of the grid; false when nothing of it
   // is inside.
   bool BlockInGrid(const tv::TRect& Block, tv::TRect& Inside) const;

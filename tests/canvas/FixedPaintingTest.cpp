@@ -131,6 +131,22 @@ void GoOn(TCanvas& C) {
   C.LineTo(C.PenPos().X + 37, C.PenPos().Y + 11);
 }
 
+// Call number Call of painting Scene on B, as PaintFixed: on that call's
+// ground and settings, after Before; a painting that Throws must raise the
+// range error. Returns how often the painting ran.
+int CallFixed(TBitmap& B, int Call, TScene Scene, bool Throws, const std::function<void(TCanvas&)>& Before) {
+  PaintGround(B, Call);
+  SetStart(B.Canvas(), Call);
+  Before(B.Canvas());
+  Runs = 0;
+  if (Throws) {
+    EXPECT_THROW(B.Canvas().PaintFixed(Scene), ERangeError);
+  } else {
+    B.Canvas().PaintFixed(Scene);
+  }
+  return Runs;
+}
+
 int DifferentPixels(const TBitmap& A, const TBitmap& B) {
   int n = 0;
   for (int y = 0; y < Side; ++y)
@@ -251,19 +267,8 @@ TEST_F(QtCanvasTest, PaintingsThatAreNotFixedAreRunEveryTime) {
     run.Canvas().KeepFixedPaintings = false;
     for (int call = 0; call < 3; ++call) {
       SCOPED_TRACE(std::string(r.Name) + ", call " + std::to_string(call));
-      int keptRuns = 0;
-      for (TBitmap* b : {&kept, &run}) {
-        PaintGround(*b, call);
-        SetStart(b->Canvas(), call);
-        r.Before(b->Canvas());
-        Runs = 0;
-        if (r.Throws) {
-          EXPECT_THROW(b->Canvas().PaintFixed(r.Scene), ERangeError);
-        } else {
-          b->Canvas().PaintFixed(r.Scene);
-        }
-        if (b == &kept) keptRuns = Runs;
-      }
+      const int keptRuns = CallFixed(kept, call, r.Scene, r.Throws, r.Before);
+      CallFixed(run, call, r.Scene, r.Throws, r.Before);
       EXPECT_EQ(DifferentPixels(kept, run), 0);
       EXPECT_EQ(SettingsAfter(kept.Canvas()), SettingsAfter(run.Canvas()));
       EXPECT_GE(keptRuns, 1);
@@ -308,19 +313,8 @@ TEST_F(QtCanvasTest, PaintingsTakenAheadOnTheirPictureGiveWhatRunningThemGives) 
     EXPECT_EQ(DifferentPixels(prepared, unprepared), 0) << r.Name << ": a chain goes on as it would have";
     for (int call = 0; call < 3; ++call) {
       SCOPED_TRACE(std::string(r.Name) + ", call " + std::to_string(call));
-      int preparedRuns = 0;
-      for (TBitmap* b : {&prepared, &run}) {
-        PaintGround(*b, call);
-        SetStart(b->Canvas(), call);
-        r.Before(b->Canvas());
-        Runs = 0;
-        if (r.Throws) {
-          EXPECT_THROW(b->Canvas().PaintFixed(r.Scene), ERangeError);
-        } else {
-          b->Canvas().PaintFixed(r.Scene);
-        }
-        if (b == &prepared) preparedRuns = Runs;
-      }
+      const int preparedRuns = CallFixed(prepared, call, r.Scene, r.Throws, r.Before);
+      CallFixed(run, call, r.Scene, r.Throws, r.Before);
       EXPECT_EQ(DifferentPixels(prepared, run), 0);
       EXPECT_EQ(SettingsAfter(prepared.Canvas()), SettingsAfter(run.Canvas()));
       GoOn(prepared.Canvas());

@@ -111,26 +111,26 @@ void AppendRun(std::vector<TColorRun>& Runs, std::int32_t Y, std::int32_t X0, st
   Runs.push_back({Y, X0, X1, C});
 }
 
+// The first column from X on, before End, whose pixel in Row is not Ground;
+// End when there is none. Eight pixels of ground at a time where it can.
+int SkipGround(const QRgb* Row, int X, int End, QRgb Ground) {
+  while (X + 8 <= End) {
+    QRgb off = 0;
+    for (int k = 0; k < 8; ++k) off |= Row[X + k] ^ Ground;
+    if (off != 0) break;
+    X += 8;
+  }
+  while (X < End && Row[X] == Ground) ++X;
+  return X;
+}
+
 // The pixels of Picture (Width x Height, rows Stride pixels apart from Bits)
 // that are not Ground, as runs of one colour, row by row.
 void RunsOffGround(const QRgb* Bits, std::ptrdiff_t Stride, int Width, int Height, QRgb Ground,
                    std::vector<TColorRun>& Runs) {
   for (int y = 0; y < Height; ++y) {
     const QRgb* row = Bits + static_cast<std::ptrdiff_t>(y) * Stride;
-    for (int x = 0; x < Width;) {
-      // Eight pixels of ground at a time.
-      if (x + 8 <= Width) {
-        QRgb off = 0;
-        for (int k = 0; k < 8; ++k) off |= row[x + k] ^ Ground;
-        if (off == 0) {
-          x += 8;
-          continue;
-        }
-      }
-      if (row[x] == Ground) {
-        ++x;
-        continue;
-      }
+    for (int x = SkipGround(row, 0, Width, Ground); x < Width; x = SkipGround(row, x, Width, Ground)) {
       int end = x + 1;
       while (end < Width && row[end] == row[x]) ++end;
       AppendRun(Runs, y, x, end, row[x]);
@@ -162,25 +162,12 @@ bool PaintedOnBothGrounds(const QRgb* Bits, std::ptrdiff_t Stride, int Width, in
       }
       // Black on black: left alone when white on white, else painted black.
       const int end = k < OnBlack.size() && OnBlack[k].Y == y ? OnBlack[k].X0 : Width;
-      while (x < end) {
-        if (x + 8 <= end) {
-          QRgb off = 0;
-          for (int i = 0; i < 8; ++i) off |= row[x + i] ^ GroundWhite;
-          if (off == 0) {
-            x += 8;
-            continue;
-          }
-        }
-        if (row[x] == GroundWhite) {
-          ++x;
-        } else if (row[x] == GroundBlack) {
-          int black = x + 1;
-          while (black < end && row[black] == GroundBlack) ++black;
-          AppendRun(Runs, y, x, black, GroundBlack);
-          x = black;
-        } else {
-          return false;
-        }
+      for (x = SkipGround(row, x, end, GroundWhite); x < end; x = SkipGround(row, x, end, GroundWhite)) {
+        if (row[x] != GroundBlack) return false;
+        int black = x + 1;
+        while (black < end && row[black] == GroundBlack) ++black;
+        AppendRun(Runs, y, x, black, GroundBlack);
+        x = black;
       }
     }
   }
