@@ -20,10 +20,18 @@ std::vector<std::string> SplitFields(const std::string& Line) {
 }
 }  // namespace
 
+// The part of the selection inside the grid (false: none, or no current
+// cell), so that no block reaching beyond the grid can make a command raise.
+bool TTextGrid::ClipboardBlock(tv::TRect& Block) const {
+  return HasCurrentCell() && BlockInGrid(SelArea_, Block);
+}
+
 std::string TTextGrid::SelectionText() const {
   std::string text;
-  const std::vector<std::int32_t> columns = VisibleColumnsIn(SelArea_.Left, SelArea_.Right);
-  for (std::int32_t r = SelArea_.Top; r <= SelArea_.Bottom; ++r) {
+  tv::TRect area;
+  if (!ClipboardBlock(area)) return text;
+  const std::vector<std::int32_t> columns = VisibleColumnsIn(area.Left, area.Right);
+  for (std::int32_t r = area.Top; r <= area.Bottom; ++r) {
     for (std::size_t i = 0; i < columns.size(); ++i) {
       if (i > 0) text += '\t';
       text += CellTextOrEmpty(columns[i], r);
@@ -40,7 +48,8 @@ void TTextGrid::CopySelection() { Host_.SetClipboardText(SelectionText()); }
 void TTextGrid::CutSelection() {
   if (!Host_.SetClipboardText(SelectionText())) return;
   TBulkWrite bulk(*this);
-  const tv::TRect area = SelArea_;
+  tv::TRect area;
+  if (!ClipboardBlock(area)) return;
   const std::vector<std::int32_t> columns = VisibleColumnsIn(area.Left, area.Right);
   for (std::int32_t r = area.Top; r <= area.Bottom; ++r) {
     for (const std::int32_t c : columns) StoreCellText(c, r, std::string(), true);
@@ -70,9 +79,9 @@ void TTextGrid::PasteGridText(std::string_view Text) {
     return I < Fields.size() ? Fields[I] : std::string();
   };
 
-  const tv::TRect area = SelArea_;
-  if (area.Left == area.Right && area.Top == area.Bottom) {
-    if (CurCol_ < 0 || CurRow_ < 0) return;  // a grid without cells
+  tv::TRect area;
+  if (!ClipboardBlock(area)) return;  // a grid without cells or a current cell
+  if (SelArea_.Left == SelArea_.Right && SelArea_.Top == SelArea_.Bottom) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
       const std::int64_t row = std::int64_t{CurRow_} + static_cast<std::int64_t>(i);
       if (row >= RowCount_) break;

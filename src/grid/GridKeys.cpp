@@ -43,11 +43,13 @@ void RemoveLastCharacter(std::string& Text) {
 
 bool TTextGrid::WantsSpecialKey(TVirtualKey Key) { return Key >= VK_LEFT && Key <= VK_DOWN; }
 
-// A grid whose columns are all hidden has no cell a key could move to or
-// edit: only Ctrl+C acts there (copying empty lines); everything else would
-// address column -1.
+// A grid without a current cell (no cells at all, or a first column added
+// to a grid that had none) gives the keys no cell to start from: the moves
+// would put a corner of the selection at -1. A grid whose columns are all
+// hidden has no cell a key could move to or edit: only Ctrl+C acts there
+// (copying empty lines); everything else would address column -1.
 void TTextGrid::KeyDown(TVirtualKey& Key, TShiftState Shift) {
-  if (!Enabled_ || ColCount() == 0 || RowCount_ == 0) return;
+  if (!Enabled_ || !HasCurrentCell()) return;
   if (FirstVisibleColumn() != -1) {
     if ((Shift & ssCtrl) != 0) {
       KeyDownCtrl(Key);

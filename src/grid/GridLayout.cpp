@@ -43,7 +43,7 @@ void TTextGrid::UpdateLayout() {
   }
 
   GutterExtent_ = GutterKind_ != gkNone ? GutterWidth_ : 0;
-  HeaderExtent_ = CheckedMul(std::max(HeaderLine_, 0), DefRowHeight_);
+  HeaderExtent_ = CheckedMul(HeaderLines(), DefRowHeight_);
   RowsExtent_ = CheckedMul(RowCount_, DefRowHeight_);
   const std::int32_t footer = ShowFooter_ ? DefRowHeight_ : 0;
 
@@ -76,7 +76,7 @@ void TTextGrid::UpdateLayout() {
 
   if (ShowFooter_) {
     FooterTop_ = vertBar ? CheckedSub(CheckedMul(client.Bottom / DefRowHeight_ - 1, DefRowHeight_), 1)
-                         : CheckedSub(CheckedMul(CheckedAdd(std::max(HeaderLine_, 0), RowCount_), DefRowHeight_), 1);
+                         : CheckedSub(CheckedMul(CheckedAdd(HeaderLines(), RowCount_), DefRowHeight_), 1);
   }
 
   ScrollX_ = std::max(0, std::min(ScrollX_, ScrollXMax_));
@@ -88,6 +88,10 @@ void TTextGrid::UpdateLayout() {
   UsedWidth_ = std::min(client.Right, CheckedAdd(ColumnsExtent_, GutterExtent_));
   UsedHeight_ = std::min(client.Bottom, needed);
   CellArea_ = {GutterExtent_, HeaderExtent_, client.Right, ShowFooter_ ? FooterTop_ : client.Bottom};
+}
+
+void TTextGrid::CheckRowsFit(std::int32_t HeaderLines, std::int32_t Rows, std::int32_t Height) {
+  CheckedMul(CheckedAdd(CheckedAdd(HeaderLines, Rows), 1), Height);
 }
 
 std::int32_t TTextGrid::MeasureColumn(std::int32_t Col) {
@@ -170,8 +174,7 @@ void TTextGrid::SetColCount(std::int32_t Value) {
 void TTextGrid::SetRowCount(std::int32_t Value) {
   Value = std::max(Value, 0);
   if (Value == RowCount_) return;
-  // A count whose rows overflow the pixel range raises before anything changes.
-  CheckedMul(CheckedAdd(CheckedAdd(HeaderLine_, Value), 1), DefRowHeight_);
+  CheckRowsFit(HeaderLines(), Value, DefRowHeight_);
   RowCount_ = Value;
   ClampCurrentCell();
   CloseEditorOffGrid();

@@ -162,8 +162,8 @@ void TTextGrid::MouseMove(TShiftState Shift, std::int32_t X, std::int32_t Y) {
     SetCursor(ZoneCursor(HitTest(X, Y)));
   } else if (Cursor_ == crHSplit) {
     SizingStep(X);
-  } else if (ColCount() > 0 && RowCount_ > 0) {
-    // The selecting drags need a cell to reach.
+  } else if (HasCurrentCell()) {
+    // The selecting drags span from the current cell to a cell they reach.
     switch (Cursor_) {
       case crGridPlus: {
         const tv::TPoint cell = CellAtPoint(X, Y);

@@ -14,7 +14,7 @@
 // the horizontal merging.
 void TTextGrid::BuildHeaderCells() {
   ClearHeaderCells();
-  const std::int32_t lineCount = std::max(HeaderLine_, 0);
+  const std::int32_t lineCount = HeaderLines();
   std::vector<THeaderInfo*> lineTable(static_cast<std::size_t>(lineCount), nullptr);
   for (std::int32_t x = 0; x < ColCount(); ++x) {
     const TTextColumn& column = Columns_->GetItem(x);

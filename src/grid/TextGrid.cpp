@@ -53,7 +53,7 @@ void TTextGrid::SetDefRowHeight(std::int32_t Value) {
   // Every product the layout forms with the height, tried before anything
   // changes, so that a height too large raises and leaves the grid as it was.
   const std::int32_t page = tv::CheckedMul(5, Value);
-  tv::CheckedMul(tv::CheckedAdd(tv::CheckedAdd(HeaderLine_, RowCount_), 1), Value);
+  CheckRowsFit(HeaderLines(), RowCount_, Value);
   DefRowHeight_ = Value;
   LineStep_ = Value;
   PageStep_ = page;
@@ -108,7 +108,7 @@ void TTextGrid::SetSelectionColor(tv::TColor Value) {
 
 void TTextGrid::SetHeaderLine(std::int32_t Value) {
   if (Value == HeaderLine_) return;
-  tv::CheckedMul(tv::CheckedAdd(tv::CheckedAdd(Value, RowCount_), 1), DefRowHeight_);  // raises before the change
+  CheckRowsFit(std::max(Value, 0), RowCount_, DefRowHeight_);
   HeaderLine_ = Value;
   BuildHeaderCells();
   Invalidate();

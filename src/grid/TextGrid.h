@@ -16,6 +16,7 @@
 // plus (GutterExtent - ScrollX, HeaderExtent - ScrollY) give client ones.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -362,7 +363,8 @@ class TTextGrid : public TGridObject {
   // table; Alt is not looked at). Moves the current cell, extends the
   // selection, assigns or fills on Enter, inserts, deletes or clears rows and
   // cells, copies, cuts and pastes; then OnKeyDown. Nothing at all, not even
-  // OnKeyDown, while the grid is disabled or has no column or no row.
+  // OnKeyDown, while the grid is disabled, has no column or no row, or has
+  // no current cell (see HasCurrentCell).
   void KeyDown(TVirtualKey& Key, TShiftState Shift);
   // A character typed while the grid has the focus (8 Backspace, or any
   // code point from 32 up; control characters do nothing): OnKeyPress first,
@@ -413,7 +415,9 @@ class TTextGrid : public TGridObject {
 
   // --- Clipboard (GridClipboard.cpp) ---------------------------------------------------
   // The selected block as grid text: one line per row, each ended by CR LF,
-  // the visible columns' texts separated by TAB.
+  // the visible columns' texts separated by TAB. Only the part of the block
+  // inside the grid counts; without a current cell there is none (the
+  // empty text), as in a grid without cells.
   std::string SelectionText() const;
   // SelectionText onto the clipboard; the grid does not change.
   void CopySelection();
@@ -423,7 +427,8 @@ class TTextGrid : public TGridObject {
   void CutSelection();
   // The clipboard's grid text into the cells as user edits: spread from the
   // current cell when one cell is selected, tiled over the block otherwise.
-  // No text on the clipboard: nothing. The text ends at its first NUL.
+  // No text on the clipboard, or no current cell: nothing is written. The
+  // text ends at its first NUL.
   void PasteText();
   // The same with a given text instead of the clipboard's.
   void PasteGridText(std::string_view Text);
@@ -487,6 +492,13 @@ class TTextGrid : public TGridObject {
   // The rows whose cells can reach client rows Top .. Bottom - 1, clamped to
   // 0 .. RowCount - 1 (First > Last when none).
   void RowsMeeting(std::int32_t Top, std::int32_t Bottom, std::int32_t& First, std::int32_t& Last) const;
+  // The header lines the layout counts: HeaderLine, or 0 for a value of 0
+  // or less, in every place that sizes the header.
+  std::int32_t HeaderLines() const { return std::max(HeaderLine_, 0); }
+  // Raises tv::EIntOverflow unless HeaderLines header lines, Rows rows and a
+  // footer row, of Height pixels each, fit the 32-bit pixel range: the
+  // setters call it before they change anything.
+  static void CheckRowsFit(std::int32_t HeaderLines, std::int32_t Rows, std::int32_t Height);
   // The fit of the visible, resizable columns to the width W.
   void FitColumns(std::int32_t W);
   // After a change of the column or the row count: the current cell is
@@ -499,12 +511,22 @@ class TTextGrid : public TGridObject {
   // Block cut to the columns and rows of the grid; false when nothing of it
   // is inside.
   bool BlockInGrid(const tv::TRect& Block, tv::TRect& Inside) const;
+  // The grid has cells and one of them is current. A grid that gains its
+  // first column through the collection keeps the current cell of -1 it had
+  // without columns until a press chooses a cell; until then the keys and
+  // the clipboard treat it as a grid without cells.
+  bool HasCurrentCell() const {
+    return ColCount() > 0 && RowCount_ > 0 && CurCol_ >= 0 && CurRow_ >= 0;
+  }
   // The current cell is a cell of the grid in a visible column: the keys may
   // write it.
   bool CurrentCellVisible() const;
   // Closes the in-place editor when its cell has left the grid or its column
   // is hidden; a cell still there first gets the editor's text.
   void CloseEditorOffGrid();
+  // The part of SelArea inside the grid that copy, cut and paste work on;
+  // false when there is none or no current cell.
+  bool ClipboardBlock(tv::TRect& Block) const;
   // Ends a fill drag without writing anything.
   void DropFillSource();
   bool FillSourceHoldsCurrentCell() const;

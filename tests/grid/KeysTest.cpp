@@ -578,6 +578,64 @@ TEST_F(KeysTest, NoKeyActsWithoutAnEnabledGridWithCells) {
   }
 }
 
+// A first column added through the collection to a grid without columns
+// leaves it without a current cell (-1, -1) until a press chooses one. Until
+// then no key of any table acts, as in a grid without cells: nothing moves,
+// no block with a corner outside the grid arises, nothing is written or
+// copied and nothing raises; the clipboard commands called directly do no
+// more.
+TEST_F(KeysTest, NoKeyActsWithoutACurrentCell) {
+  G.SetColCount(0);
+  G.SetRowCount(0);
+  G.SetRowCount(5);
+  G.Columns().Add();
+  ASSERT_EQ(G.CurCol(), -1);
+  ASSERT_EQ(G.CurRow(), -1);
+  G.SetCellText(0, 1, "x");
+  H.Clipboard = "pasted";
+  H.HasClipboardText = true;
+  Forget();
+  const tv::TRect none{-1, -1, -1, -1};
+  const TVirtualKey keys[] = {VK_LEFT, VK_UP,     VK_RIGHT,  VK_DOWN, VK_HOME, VK_END, VK_PRIOR,
+                              VK_NEXT, VK_RETURN, VK_INSERT, VK_DELETE, 'C',   'V',    'X'};
+  for (const TShiftState shift : {TShiftState{0}, ssShift, ssCtrl, TShiftState(ssShift | ssCtrl)}) {
+    for (const TVirtualKey key : keys) {
+      EXPECT_NO_THROW(Press(key, shift)) << key << " shift " << int{shift};
+      EXPECT_EQ(G.SelArea(), none) << key << " shift " << int{shift};
+    }
+  }
+  Type("a\b");
+  EXPECT_EQ(G.CurCol(), -1);
+  EXPECT_EQ(G.CurRow(), -1);
+  EXPECT_EQ(Column(0), (TStrings{"", "x", "", "", ""}));
+  EXPECT_EQ(G.RowCount(), 5);
+  EXPECT_TRUE(KeyDowns.empty());
+  EXPECT_TRUE(Moves.empty());
+  EXPECT_TRUE(Log.empty());
+  EXPECT_EQ(H.ClipboardWrites, 0);
+
+  // A selection reaching beyond the grid (set by the program) cannot make
+  // the clipboard commands raise either.
+  TTextGridTestAccess::SetSelArea(G, {-1, -1, 0, 1});
+  EXPECT_NO_THROW(G.CopySelection());
+  EXPECT_EQ(H.Clipboard, "");
+  EXPECT_NO_THROW(G.CutSelection());
+  EXPECT_NO_THROW(G.PasteGridText("y\r\n"));
+  EXPECT_EQ(Column(0), (TStrings{"", "x", "", "", ""}));
+  EXPECT_TRUE(Log.empty());
+
+  // A press on a cell chooses it; from there the keys work as ever.
+  G.MouseMove(0, 50, 45);
+  G.MouseDown(mbLeft, 0, 50, 45);
+  G.MouseUp(mbLeft, 0, 50, 45);
+  ASSERT_EQ(G.CurCol(), 0);
+  ASSERT_EQ(G.CurRow(), 1);
+  Press(VK_DOWN, ssShift);
+  EXPECT_EQ(G.SelArea(), (tv::TRect{0, 1, 0, 2}));
+  Press('C', ssCtrl);
+  EXPECT_EQ(H.Clipboard, "x\r\n\r\n");
+}
+
 // With every column hidden the current cell has no column to move to: the
 // keys that move or edit do nothing (they would address column -1), copying
 // still works and OnKeyDown still fires.

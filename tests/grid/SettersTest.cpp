@@ -171,6 +171,29 @@ TEST(Setters, OverflowingValuesRaiseBeforeAnyChange) {
   EXPECT_EQ(g.RowsExtent(), 1'800'000'000);
 }
 
+// The overflow checks count a header of 0 lines or fewer as none, as the
+// layout does: any such value is stored, the row height can still change,
+// and the most rows a grid takes are those of a grid without a header.
+TEST(Setters, HeaderLinesOfZeroOrLessInTheOverflowChecks) {
+  const std::int32_t most = INT32_MAX / 18 - 1;  // with the footer row: INT32_MAX / 18 rows of 18
+  for (const int lines : {0, -10, -200'000'000}) {
+    SetterGrid f;
+    TTextGrid& g = f.Grid;
+    EXPECT_NO_THROW(g.SetHeaderLine(lines)) << lines;
+    EXPECT_EQ(g.HeaderLine(), lines);
+    EXPECT_NO_THROW(g.SetDefRowHeight(20)) << lines;
+    EXPECT_NO_THROW(g.SetDefRowHeight(18)) << lines;
+    EXPECT_THROW(g.SetRowCount(INT32_MAX / 18 + 5), tv::EIntOverflow) << lines;
+    EXPECT_THROW(g.SetRowCount(most + 1), tv::EIntOverflow) << lines;
+    EXPECT_EQ(g.RowCount(), 5);
+    g.SetRowCount(most);
+    EXPECT_EQ(g.RowsExtent(), most * 18) << lines;
+    EXPECT_EQ(g.HeaderExtent(), 0) << lines;
+    EXPECT_THROW(g.SetDefRowHeight(19), tv::EIntOverflow) << lines;
+    EXPECT_EQ(g.DefRowHeight(), 18);
+  }
+}
+
 // The steps follow the row height; the offset keeps its pixels and is only
 // clamped to the new range.
 TEST(Setters, RowHeightKeepsTheOffset) {

@@ -35,6 +35,7 @@ struct WidgetRandomInput : ::testing::Test {
   Qt::MouseButtons Held;  // the buttons the run holds down
   std::string Step;       // the event just sent, for the failure message
   bool Released = false;  // a release reached the grid
+  int NoCurrentCell = 0;  // events after which the grid had cells but no current cell
 
   void SetUp() override {
     Window.resize(700, 500);
@@ -180,12 +181,10 @@ struct WidgetRandomInput : ::testing::Test {
         }
         break;
       case 5:
-        // A column added through the collection to a grid without columns
-        // leaves it without a current cell (-1): only to grids that have one.
-        if (G.ColCount() > 0) {
-          Step = "column added";
-          G.Columns().Add().SetWidth(Pick(10, 120));
-        }
+        // Added to a grid without columns, it leaves the grid without a
+        // current cell (-1) until a press chooses one.
+        Step = "column added";
+        G.Columns().Add().SetWidth(Pick(10, 120));
         break;
       default:
         Step = "resize";
@@ -247,6 +246,10 @@ struct WidgetRandomInput : ::testing::Test {
     if (cols == 0 || rows == 0) {
       ASSERT_EQ(G.CurCol(), -1) << where;
       ASSERT_EQ(G.CurRow(), -1) << where;
+    } else if (G.CurCol() == -1 && G.CurRow() == -1) {
+      // A first column added to a grid without columns; no block either.
+      ++NoCurrentCell;
+      ASSERT_EQ(a, (tv::TRect{-1, -1, -1, -1})) << where;
     } else {
       ASSERT_TRUE(G.CurCol() >= 0 && G.CurCol() < cols && G.CurRow() >= 0 && G.CurRow() < rows) << where;
       ASSERT_TRUE(a.Left >= 0 && a.Left <= a.Right && a.Right < cols && a.Top >= 0 && a.Top <= a.Bottom &&
@@ -284,6 +287,7 @@ TEST_F(WidgetRandomInput, GridHoldsTogetherAfterEveryEvent) {
     if (HasFatalFailure()) return;
   }
   EXPECT_GT(editorEvents, Events / 40);  // the editor was open for a fair share of the run
+  EXPECT_GT(NoCurrentCell, 0);           // and the run met a grid without a current cell
 }
 
 }  // namespace
