@@ -30,7 +30,14 @@ void SunSeriesStep(tv::TCanvas&, tv::TCanvas&, const TDrawHooks&) {
 }
 
 void BackgroundStep(tv::TCanvas& Image, tv::TCanvas& Background, const TDrawHooks& Hooks) {
-  Draw_Background(Image, Background, Hooks.ProcessMessages);
+  if (!Hooks.SurfaceCovered) {
+    Draw_Background(Image, Background, Hooks.ProcessMessages);
+    return;
+  }
+  Draw_Background(Image, Background, [&Hooks] {
+    Hooks.SurfaceCovered();
+    if (Hooks.ProcessMessages) Hooks.ProcessMessages();
+  });
 }
 
 // Mercury and Venus again over the Sun's disc where they are nearer than it,

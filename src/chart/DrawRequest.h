@@ -1,7 +1,8 @@
 // The chart part of a draw request: the Sun series for JD_UT, then every chart
 // layer in one fixed order, read from one table, with the inner-planet repaint
-// rule after the Sun and two hooks the main window fills (the event pump of
-// the background layer and the body-table fill before the credits). The one
+// rule after the Sun and the hooks the main window fills (the surface covered
+// and the event pump of the background layer, the body-table fill before the
+// credits). The one
 // render path of the program: the main window, the render tool, the checks
 // and the benchmark all draw through Draw_Chart. Writes SunLon, SunLat,
 // SunDist and, through the layers, BodyTable and the last-result globals.
@@ -16,6 +17,10 @@
 
 // The window's parts of a draw request.
 struct TDrawHooks {
+  // Runs once the background layer's copy has covered every pixel of the
+  // drawing surface, before its event pump: from here on the surface holds
+  // nothing of what it held before the request. Empty: nothing runs.
+  std::function<void()> SurfaceCovered;
   // The application's event pump, run once by the background layer after its
   // copy; a nested draw request may run inside it. Empty: nothing runs.
   std::function<void()> ProcessMessages;

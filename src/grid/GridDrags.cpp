@@ -73,7 +73,7 @@ bool TTextGrid::FillSourceHoldsCurrentCell() const {
 void TTextGrid::FillStep(std::int32_t X, std::int32_t Y) {
   if (FillSource_.Left == -1) return;
   if (!FillSourceHoldsCurrentCell()) {
-    DropFillSource();
+    CancelFillDrag();
     return;
   }
   const tv::TPoint cell = CellAtPoint(X, Y);
@@ -93,7 +93,7 @@ void TTextGrid::FillStep(std::int32_t X, std::int32_t Y) {
 // painting lock given back with one invalidation.
 void TTextGrid::FillDrop() {
   if (ReadOnly_ || !FillSourceHoldsCurrentCell()) {
-    DropFillSource();
+    CancelFillDrag();
     return;
   }
   struct TDropEnd {
@@ -118,7 +118,8 @@ void TTextGrid::FillDrop() {
   TypedText_.clear();
 }
 
-void TTextGrid::DropFillSource() {
+void TTextGrid::CancelFillDrag() {
+  if (FillSource_.Left == -1) return;
   FillSource_ = {-1, -1, -1, -1};
   InvalidateCells();
 }

@@ -142,14 +142,12 @@ void TTextGrid::ClampCurrentCell() {
   CurCol_ = clamp(CurCol_, ColCount());
   CurRow_ = clamp(CurRow_, RowCount_);
   SelArea_ = {CurCol_, CurRow_, CurCol_, CurRow_};
-  ForgetFillSourceOutsideGrid();
+  CancelFillDragOutsideGrid();
 }
 
-void TTextGrid::ForgetFillSourceOutsideGrid() {
+void TTextGrid::CancelFillDragOutsideGrid() {
   tv::TRect inside;
-  if (FillSource_.Left != -1 && !(BlockInGrid(FillSource_, inside) && inside == FillSource_)) {
-    FillSource_ = {-1, -1, -1, -1};
-  }
+  if (!(BlockInGrid(FillSource_, inside) && inside == FillSource_)) CancelFillDrag();
 }
 
 bool TTextGrid::BlockInGrid(const tv::TRect& Block, tv::TRect& Inside) const {

@@ -56,7 +56,7 @@ std::int32_t TTextGrid::HitTest(std::int32_t X, std::int32_t Y) {
 void TTextGrid::MouseDown(TMouseButton Button, TShiftState Shift, std::int32_t X, std::int32_t Y) {
   // Every release ends a fill drag: a source still set here was left by a
   // press whose release never came.
-  if (FillSource_.Left != -1) DropFillSource();
+  CancelFillDrag();
   const bool left = Button == mbLeft;
   ClickPending_ = left && (Shift & ssDouble) == 0;
   if (left && (Shift & ssDouble) != 0 && OnDblClick) OnDblClick(*this);
@@ -214,23 +214,25 @@ void TTextGrid::MouseUp(TMouseButton Button, TShiftState Shift, std::int32_t X, 
   try {
     if (Cursor_ == crGridCross) {
       FillDrop();
-    } else if (FillSource_.Left != -1) {
-      DropFillSource();
+    } else {
+      CancelFillDrag();
     }
     SetCursor(ZoneCursor(HitTest(X, Y)));
   } catch (...) {
-    Host_.ReleaseCapture();
-    DragStartIndex_ = -1;
+    EndMouseDrag();
     throw;
   }
-  Host_.ReleaseCapture();
-  DragStartIndex_ = -1;
+  EndMouseDrag();
   if (OnMouseUp) OnMouseUp(*this, Button, Shift, X, Y);
 }
 
 void TTextGrid::CancelMouseDrag() {
   ClickPending_ = false;
-  if (FillSource_.Left != -1) DropFillSource();
+  CancelFillDrag();
+  EndMouseDrag();
+}
+
+void TTextGrid::EndMouseDrag() {
   Host_.ReleaseCapture();
   DragStartIndex_ = -1;
 }

@@ -241,7 +241,7 @@ void TTextGrid::ColumnsChanged() {
     SelArea_.Left = std::min(SelArea_.Left, last);
     SelArea_.Right = std::min(SelArea_.Right, last);
   }
-  ForgetFillSourceOutsideGrid();
+  CancelFillDragOutsideGrid();
   CloseEditorOffGrid();
   BuildHeaderCells();
   Invalidate();

@@ -503,11 +503,11 @@ class TTextGrid : public TGridObject {
   void FitColumns(std::int32_t W);
   // After a change of the column or the row count: the current cell is
   // brought into the columns and rows (-1, -1 without a column or a row) and
-  // the selection collapses onto it; a fill source outside the grid goes.
+  // the selection collapses onto it; a fill drag outside the grid is cancelled.
   void ClampCurrentCell();
-  // A fill source that no longer lies wholly inside the grid belongs to a
-  // drag that cannot be dropped: it is cleared (the caller repaints).
-  void ForgetFillSourceOutsideGrid();
+  // A fill drag whose source no longer lies wholly inside the grid cannot
+  // be dropped: it is cancelled.
+  void CancelFillDragOutsideGrid();
   // Block cut to the columns and rows of the grid; false when nothing of it
   // is inside.
   bool BlockInGrid(const tv::TRect& Block, tv::TRect& Inside) const;
@@ -527,8 +527,12 @@ class TTextGrid : public TGridObject {
   // The part of SelArea inside the grid that copy, cut and paste work on;
   // false when there is none or no current cell.
   bool ClipboardBlock(tv::TRect& Block) const;
-  // Ends a fill drag without writing anything.
-  void DropFillSource();
+  // Ends a fill drag under way without writing anything and repaints the
+  // cells (its dotted source frame goes); nothing when none is under way.
+  void CancelFillDrag();
+  // The end of every mouse drag, with or without its release: the capture
+  // goes and DragStartIndex is -1.
+  void EndMouseDrag();
   bool FillSourceHoldsCurrentCell() const;
   // Keyboard pieces (GridKeys.cpp).
   void KeyDownCtrl(TVirtualKey Key);

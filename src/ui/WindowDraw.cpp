@@ -14,12 +14,10 @@
 void TForm_Main::Button_ZeichnenClick(QObject*) {
   ++DrawRequests_;
   TDrawHooks hooks;
-  // The background layer has covered the whole surface when it processes
-  // the events: a black left pending by the resize handler is overwritten.
-  hooks.ProcessMessages = [this] {
-    SurfaceBlackPending_ = false;
-    ProcessMessages();
-  };
+  // A black left pending by the resize handler is overwritten once the
+  // background covers the surface, before the events run.
+  hooks.SurfaceCovered = [this] { SurfaceBlackPending_ = false; };
+  hooks.ProcessMessages = [] { ProcessMessages(); };
   hooks.FillDataTable = [this] { Fill_DataTable(Img1); };
   Draw_Chart(Img1->Picture.Canvas(), Img0->Picture.Canvas(), hooks);
 

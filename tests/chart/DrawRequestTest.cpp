@@ -85,9 +85,14 @@ TEST_F(DrawRequest, HooksRunAfterTheBackgroundAndBeforeTheCredits) {
   for (auto& Row : BodyTable) Row = {std::nan(""), std::nan(""), std::nan(""), std::nan(""),
                                      std::nan(""), std::nan(""), std::nan("")};
   tv::TRecordingCanvas Canvas;
-  std::size_t AtPump = 0, AtFill = 0;
-  int Pumps = 0, Fills = 0;
+  std::size_t AtCovered = 0, AtPump = 0, AtFill = 0;
+  int Covered = 0, Pumps = 0, Fills = 0;
   TDrawHooks Hooks;
+  Hooks.SurfaceCovered = [&] {
+    EXPECT_EQ(Pumps, 0) << "the surface is covered before the events run";
+    ++Covered;
+    AtCovered = Canvas.Calls().size();
+  };
   Hooks.ProcessMessages = [&] {
     ++Pumps;
     AtPump = Canvas.Calls().size();
@@ -101,10 +106,12 @@ TEST_F(DrawRequest, HooksRunAfterTheBackgroundAndBeforeTheCredits) {
         EXPECT_TRUE(std::isfinite(BodyTable[Row][Col])) << "row " << Row << " column " << Col;
   };
   Draw_Chart(Canvas, Background, Hooks);
+  EXPECT_EQ(Covered, 1);
   EXPECT_EQ(Pumps, 1);
   EXPECT_EQ(Fills, 1);
 
   const auto& Calls = Canvas.Calls();
+  ASSERT_EQ(AtCovered, 1u);
   ASSERT_EQ(AtPump, 1u);
   EXPECT_EQ(Calls[0].Op, tv::TCanvasOp::CopyRect);
   EXPECT_EQ(Calls[0].Source, &Background);

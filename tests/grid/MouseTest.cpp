@@ -254,6 +254,40 @@ TEST_F(MouseTest, CellPressesSelectAndOpenTheEditor) {
   }
 }
 
+// A press acts on the cursor of the last hover, wherever it lands. One that
+// lands on the current cell opens the editor only over a cell that shows:
+// right of the last visible column it finds the last column, left of the
+// cells the first; hidden, either takes a press on it, but no editor.
+TEST(MouseEditor, NoEditorOverAHiddenCurrentCell) {
+  struct Row {
+    const char* Name;
+    int Col, Px;
+  };
+  const Row rows[] = {{"last column, press right of the cells", 3, 290},
+                      {"first column, press left of the cells", 0, 5}};
+  for (const Row& r : rows) {
+    for (const bool hidden : {false, true}) {
+      TGridFixture f{300, 300};
+      TTextGrid& g = f.Grid;
+      SetUpGrid(g);
+      TTextGridTestAccess::SetCurrent(g, r.Col, 2);
+      TTextGridTestAccess::SetSelArea(g, {r.Col, 2, r.Col, 2});
+      g.Columns()[r.Col].SetVisible(!hidden);
+      std::vector<std::pair<int, int>> cells;
+      g.OnColRowChanged = [&](TTextGrid&, int Col, int Row) { cells.emplace_back(Col, Row); };
+      g.MouseMove(0, X(1), Y(2));  // over a cell
+      ASSERT_EQ(g.Cursor(), crGridPlus);
+      g.MouseDown(mbLeft, ssLeft, r.Px, Y(2));
+      g.MouseUp(mbLeft, 0, r.Px, Y(2));
+      const std::string name = std::string(r.Name) + (hidden ? ", hidden" : ", shown");
+      EXPECT_EQ(g.EditorActive(), !hidden) << name;
+      EXPECT_EQ(f.Host.EditorShows, hidden ? 0 : 1) << name;
+      EXPECT_EQ(cells, (std::vector<std::pair<int, int>>{{r.Col, 2}})) << name;  // the press found the current cell
+      EXPECT_EQ(g.SelArea(), (tv::TRect{r.Col, 2, r.Col, 2})) << name;
+    }
+  }
+}
+
 TEST_F(MouseTest, RightButtonSelectsLikeTheLeftButDragsNothing) {
   Press(X(2), Y(3), mbRight, ssRight);
   EXPECT_EQ(G.SelArea(), (tv::TRect{2, 3, 2, 3}));

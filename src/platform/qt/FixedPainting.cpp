@@ -140,9 +140,11 @@ void RunsOffGround(const QRgb* Bits, std::ptrdiff_t Stride, int Width, int Heigh
 }
 
 // The pixels painted on a black ground (OnBlack: the runs off it) and then on
-// a white one (the picture as it is now), as runs: a pixel is painted when it
-// came out the same on both, left alone when each ground is still there.
-// False when a pixel came out otherwise (a colour mixed with the ground).
+// the second ground (the picture as it is now): white, but under the runs of
+// OnBlack their own colours turned over. A pixel is painted when it came out
+// the same on both, left alone when each ground is still there. False when a
+// pixel came out otherwise: a colour mixed with the ground, or a pixel of the
+// first ground that was not black and that the painting left alone.
 bool PaintedOnBothGrounds(const QRgb* Bits, std::ptrdiff_t Stride, int Width, int Height,
                           const std::vector<TColorRun>& OnBlack, std::vector<TColorRun>& Runs) {
   std::size_t k = 0;  // the next run of OnBlack
@@ -151,7 +153,9 @@ bool PaintedOnBothGrounds(const QRgb* Bits, std::ptrdiff_t Stride, int Width, in
     for (int x = 0; x < Width;) {
       const bool inRun = k < OnBlack.size() && OnBlack[k].Y == y && OnBlack[k].X0 <= x;
       if (inRun) {
-        // Painted on black in this colour: so it must be on white.
+        // Off black after the first painting: painted in this colour, and
+        // so again on its turned-over ground, or a pixel that was not black
+        // and was left alone, which now shows the turned-over colour.
         const TColorRun& r = OnBlack[k];
         for (int i = x; i < r.X1; ++i)
           if (row[i] != r.Color) return false;
@@ -307,10 +311,13 @@ void TQtCanvas::PrepareFixed(void (*Paint)(TCanvas&)) {
     for (int y = 0; y < size.height(); ++y) std::fill_n(target.Row(y), size.width(), Ground);
   };
 
-  // The painting on the picture on its black ground and on a white one, from
+  // The painting on the picture on its black ground and on a second one, from
   // the canvas's settings, and on a picture of one pixel from settings
-  // unlike them in every field. A pixel of the picture that was not black
-  // fails the check of the grounds like a colour mixed with the ground.
+  // unlike them in every field. The second ground is white, the black one
+  // turned over, except where the first painting left pixels that are not
+  // black: there it is their colour turned over, so that a pixel of the
+  // picture that was not black and that the painting left alone fails the
+  // check of the grounds like a colour mixed with the ground.
   const TPaintSettings start = Settings();
   TPaintSettings unlike = start;
   ForEachSetting([](int, const auto& Value, auto& Other) { Other = Unlike(Value); }, start, unlike);
@@ -324,7 +331,10 @@ void TQtCanvas::PrepareFixed(void (*Paint)(TCanvas&)) {
   TakingFixed_ = true;
   try {
     for (const QRgb ground : {GroundBlack, GroundWhite}) {
-      if (ground != GroundBlack) fill(ground);
+      if (ground != GroundBlack) {
+        fill(ground);
+        for (const TColorRun& r : onBlack) std::fill(target.Row(r.Y) + r.X0, target.Row(r.Y) + r.X1, r.Color ^ TurnOver);
+      }
       ApplySettings(start);
       Paint(*this);
       made.Kept = made.Kept && !ClipSelected_ && (ground == GroundBlack || Settings() == ends[0]);

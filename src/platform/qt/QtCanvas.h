@@ -75,12 +75,14 @@ class TQtCanvas : public TCanvas {
   // run through this canvas, and so is every painting elsewhere.
   void PaintFixed(void (*Paint)(TCanvas&)) override;
   // Takes the painting as above ahead of its first call, on the picture
-  // itself, which is black (painted on that ground and on a white one, which
-  // every pixel left alone keeps), so that no scratch picture of its size is
-  // made; the picture is left black and the settings as they were. Nothing
-  // is taken where PaintFixed would run the painting, nor when the painting
-  // raises an error or fails the checks (a pixel that was not black fails
-  // them): its first call takes it as ever.
+  // itself, which should be black: painted on it as it is, then on a second
+  // ground, white where the first painting left black and the turned-over
+  // colour where it left any other, so that every pixel left alone differs
+  // between the two; no scratch picture of its size is made. The picture is
+  // left black and the settings as they were. Nothing is taken where
+  // PaintFixed would run the painting, nor when the painting raises an error
+  // or fails the checks (a pixel that was not black and that the painting
+  // leaves alone fails them): its first call takes it as ever.
   void PrepareFixed(void (*Paint)(TCanvas&)) override;
 
   // The Qt font that the current Font maps to (face, pixel size, style).
