@@ -19,6 +19,15 @@ std::string TTextGrid::CellTextOrEmpty(std::int32_t Col, std::int32_t Row) const
   return strings.Count() > Row ? strings[Row] : std::string();
 }
 
+const std::string& TTextGrid::StoredCellText(std::int32_t Col, std::int32_t Row, tv::TTextMeasure*& Measure) const {
+  static const std::string none;
+  const TCellStrings& strings = Columns_->GetItem(Col).Strings();
+  Measure = nullptr;
+  if (strings.Count() <= Row) return none;
+  Measure = strings.Measure(Row);
+  return strings[Row];
+}
+
 void TTextGrid::StoreCellText(std::int32_t Col, std::int32_t Row, const std::string& Text, bool ByUser) {
   if (ColCount() == 0 || RowCount_ == 0) return;
   if (Col > ColCount() - 1 || Row > RowCount_ - 1) ThrowCellIndex();

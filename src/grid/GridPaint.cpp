@@ -189,7 +189,9 @@ void TTextGrid::PaintCell(std::int32_t Col, std::int32_t Row) {
     c.FillRect(rc);
   }
   c.Brush.Style = tv::TBrushStyle::bsClear;
-  DrawTextAligned(c, CellTextOrEmpty(Col, Row), TextRectOf(rc), column.HorzAlign(), column.VertAlign(), false);
+  tv::TTextMeasure* measure = nullptr;
+  const std::string& text = StoredCellText(Col, Row, measure);
+  DrawTextAligned(c, text, TextRectOf(rc), column.HorzAlign(), column.VertAlign(), false, measure);
 }
 
 // Unlike the pass, this draws at once on the control's canvas and shows the
@@ -218,7 +220,9 @@ tv::TPoint TTextGrid::RepaintCellText(std::int32_t Col, std::int32_t Row, bool S
     c.Brush.Style = tv::TBrushStyle::bsSolid;
     c.FillRect(text);
     c.Brush.Style = tv::TBrushStyle::bsClear;
-    caret = DrawTextAligned(c, CellTextOrEmpty(Col, Row), text, column.HorzAlign(), column.VertAlign(), ShowEnd);
+    tv::TTextMeasure* measure = nullptr;
+    const std::string& cell = StoredCellText(Col, Row, measure);
+    caret = DrawTextAligned(c, cell, text, column.HorzAlign(), column.VertAlign(), ShowEnd, measure);
   }
   Host_.FlushRect(Host_.ClientRect());
   return caret;

@@ -25,17 +25,28 @@ std::int32_t AlignedX(THorzAlign Align, std::int32_t Left, std::int32_t Right, s
 }
 }  // namespace
 
+// A width capped at the rectangle's leaves the caret point as the whole
+// width gives it: min(Left + width + 1, Right) is Right for either.
 tv::TPoint TTextGrid::DrawTextAligned(tv::TCanvas& ACanvas, std::string_view Text, const tv::TRect& Rect,
-                                      THorzAlign HorzAlign, TVertAlign VertAlign, bool ShowEnd) {
-  const std::int32_t w = ACanvas.TextWidth(Text);
-  const std::int32_t h = ACanvas.TextHeight("gM");
+                                      THorzAlign HorzAlign, TVertAlign VertAlign, bool ShowEnd,
+                                      tv::TTextMeasure* Measure) {
   const std::int32_t rw = CheckedSub(Rect.Right, Rect.Left);
+  const bool fromStart = HorzAlign == haLeft && !ShowEnd;
+  const std::int32_t w =
+      Measure == nullptr
+          ? ACanvas.TextWidth(Text)
+          : ACanvas.MeasuredTextWidth(Text, *Measure, fromStart ? std::max(rw, 0) : INT32_MAX);
+  const std::int32_t h = ACanvas.TextHeight("gM");
   std::int32_t x = AlignedX(HorzAlign, Rect.Left, Rect.Right, w);
   if (HorzAlign == haLeft && ShowEnd && w > rw) x = CheckedSub(Rect.Left, CheckedSub(w, rw));
   std::int32_t y = Rect.Top;
   if (VertAlign == vaCenter) y = CheckedAdd(Rect.Top, CheckedSub(CheckedSub(Rect.Bottom, Rect.Top), h) / 2);
   if (VertAlign == vaBottom) y = CheckedSub(Rect.Bottom, h);
-  ACanvas.TextRect(Rect, x, y, Text);
+  if (Measure == nullptr) {
+    ACanvas.TextRect(Rect, x, y, Text);
+  } else {
+    ACanvas.MeasuredTextRect(Rect, x, y, Text, *Measure);
+  }
   return {std::min(CheckedAdd(CheckedAdd(x, w), 1), Rect.Right), CheckedSub(Rect.Top, 1)};
 }
 

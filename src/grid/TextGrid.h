@@ -311,6 +311,9 @@ class TTextGrid : public TGridObject {
   std::string GetCellText(std::int32_t Col, std::int32_t Row) const;
   // The same without the bound test.
   std::string CellTextOrEmpty(std::int32_t Col, std::int32_t Row) const;
+  // The same without a copy, for painting, and in Measure what the canvas
+  // measured of a long text (nullptr for a short one or none).
+  const std::string& StoredCellText(std::int32_t Col, std::int32_t Row, tv::TTextMeasure*& Measure) const;
   // The one write path: ByUser marks an edit by the user (column ReadOnly
   // refuses it, OnCellChanging and OnCellChange fire). A changed cell is
   // repainted at once unless PaintLocked.
@@ -454,9 +457,14 @@ class TTextGrid : public TGridObject {
   tv::TPoint RepaintCellText(std::int32_t Col, std::int32_t Row, bool ShowEnd);
   // Draws Text in Rect on ACanvas, aligned; ShowEnd moves a left-aligned text
   // that is too wide so that its end shows. Returns the caret point
-  // (min(X + width + 1, Right), Top - 1).
+  // (min(X + width + 1, Right), Top - 1). With Measure, what the canvas
+  // measured of Text and kept with it, the canvas measures a long text once
+  // and draws only the part of it that shows, with the same pixels; a
+  // left-aligned one without ShowEnd is only measured as far as the
+  // rectangle reaches, which is all the caret point needs.
   static tv::TPoint DrawTextAligned(tv::TCanvas& ACanvas, std::string_view Text, const tv::TRect& Rect,
-                                    THorzAlign HorzAlign, TVertAlign VertAlign, bool ShowEnd);
+                                    THorzAlign HorzAlign, TVertAlign VertAlign, bool ShowEnd,
+                                    tv::TTextMeasure* Measure = nullptr);
   // Draws Text in Rect, every ";" starting a new line.
   static void DrawTextLines(tv::TCanvas& ACanvas, std::string_view Text, const tv::TRect& Rect,
                             THorzAlign HorzAlign, TVertAlign VertAlign);

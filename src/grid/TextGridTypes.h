@@ -93,9 +93,20 @@ struct TMergedCell {
 // raises tv::EListError ("List index out of bounds (n)").
 class TCellStrings {
  public:
+  // Texts of this many bytes or more keep what the canvas measured of them.
+  static constexpr std::size_t LongText = 256;
+
   std::int32_t Count() const { return static_cast<std::int32_t>(Items_.size()); }
   const std::string& operator[](std::int32_t Index) const { return Items_[Checked(Index)].Text; }
-  void Put(std::int32_t Index, std::string Text) { Items_[Checked(Index)].Text = std::move(Text); }
+  void Put(std::int32_t Index, std::string Text) {
+    TEntry& entry = Items_[Checked(Index)];
+    entry.Text = std::move(Text);
+    entry.Measure.reset();
+  }
+  // What the canvas measured of entry Index's long text (see
+  // tv::TTextMeasure), made empty at the first call and dropped whenever the
+  // text changes; nullptr for a text shorter than LongText bytes.
+  tv::TTextMeasure* Measure(std::int32_t Index) const;
   std::int32_t Tag(std::int32_t Index) const { return Items_[Checked(Index)].Tag; }
   void SetTag(std::int32_t Index, std::int32_t Tag) { Items_[Checked(Index)].Tag = Tag; }
 
@@ -110,10 +121,12 @@ class TCellStrings {
   friend bool operator==(const TCellStrings&, const TCellStrings&) = default;
 
  private:
+  // A copied entry shares its text's measure, which holds for that text.
   struct TEntry {
     std::string Text;
     std::int32_t Tag = 0;
-    friend bool operator==(const TEntry&, const TEntry&) = default;
+    mutable std::shared_ptr<tv::TTextMeasure> Measure;
+    friend bool operator==(const TEntry& A, const TEntry& B) { return A.Text == B.Text && A.Tag == B.Tag; }
   };
   std::size_t Checked(std::int32_t Index) const;
   std::vector<TEntry> Items_;

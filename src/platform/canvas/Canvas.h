@@ -6,6 +6,8 @@
 // src/platform/qt, a call-logging one in RecordingCanvas.h.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -169,6 +171,35 @@ class TRegion {
 };
 
 // ---------------------------------------------------------------------------
+// Measured texts
+// ---------------------------------------------------------------------------
+
+// A place where a canvas may cut a text: the byte offset into the UTF-8
+// text and the exact pen position there, in pixels with their fraction,
+// from the start of the text.
+struct TTextMark {
+  std::size_t Byte = 0;
+  double X = 0;
+};
+
+// What a canvas found out about one text in one font, kept by the caller
+// beside the text so that a long text is neither measured nor laid out and
+// drawn whole at every paint (see MeasuredTextWidth, MeasuredTextRect). It
+// belongs to one text: whoever changes the text starts a new measure. The
+// canvas fills it as far as it needs it and starts it again when the font
+// is another one.
+struct TTextMeasure {
+  std::string Font;              // the font it holds for, as the canvas names it; empty: none yet
+  std::int32_t Width = -1;       // TextWidth of the whole text; -1: not measured yet
+  bool Cuttable = false;         // the text may be laid out in parts
+  std::uint8_t Kind = 0;         // where it may be cut, in the canvas's own terms
+  std::vector<TTextMark> Marks;  // by byte offset; the first is the start, (0, 0)
+  // Byte offsets at which the canvas lays the text out in separate runs
+  // anyway, in order; nothing joins the glyphs on either side of one.
+  std::vector<std::size_t> Breaks;
+};
+
+// ---------------------------------------------------------------------------
 // The canvas
 // ---------------------------------------------------------------------------
 
@@ -224,6 +255,20 @@ class TCanvas {
   // same for every text.
   virtual std::int32_t TextHeight(std::string_view Text) = 0;
   TPoint TextExtent(std::string_view Text) { return {TextWidth(Text), TextHeight(Text)}; }
+  // min(TextWidth(Text), Limit), through Measure, which the caller keeps with
+  // Text: a canvas need not measure a text wider than Limit whole.
+  virtual std::int32_t MeasuredTextWidth(std::string_view Text, TTextMeasure& Measure, std::int32_t Limit) {
+    static_cast<void>(Measure);
+    return std::min(TextWidth(Text), Limit);
+  }
+  // TextRect(R, X, Y, Text) through Measure, which the caller keeps with
+  // Text: a canvas may lay out and draw only the part of Text that can reach
+  // R, with the pixels of the whole.
+  virtual void MeasuredTextRect(const TRect& R, std::int32_t X, std::int32_t Y, std::string_view Text,
+                                TTextMeasure& Measure) {
+    static_cast<void>(Measure);
+    TextRect(R, X, Y, Text);
+  }
 
   // Copies Src of Source onto Dest of this canvas, scaled to Dest's size with
   // the stretch mode of this canvas. Source must be a canvas over a picture of

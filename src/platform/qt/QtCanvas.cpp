@@ -126,6 +126,7 @@ const QFont& TQtCanvas::QtFont() {
   }
   QtFont_ = f;
   Metrics_.emplace(f);
+  MetricsF_.emplace(f);
   FontKey_ = key;
   FontKeyAntialias_ = AntialiasText;
   FontKeyText_ = key.Name + '\x1f' + std::to_string(key.Height) + '\x1f' + std::to_string(key.Bold) +
@@ -137,6 +138,11 @@ const QFont& TQtCanvas::QtFont() {
 const QFontMetrics& TQtCanvas::Metrics() {
   QtFont();
   return *Metrics_;
+}
+
+const QFontMetricsF& TQtCanvas::MetricsF() {
+  QtFont();
+  return *MetricsF_;
 }
 
 std::int32_t TQtCanvas::TextWidth(std::string_view Text) {
@@ -472,7 +478,14 @@ void TQtCanvas::DrawText(std::int32_t X, std::int32_t Y, std::string_view Text, 
   const double reach = static_cast<double>(w) + h;
   if (X + reach < dev.left() || X - reach > dev.right() || Y + reach < dev.top() || Y - reach > dev.bottom()) return;
   if (Clip == nullptr && Brush.Style == TBrushStyle::bsClear && StampText(X, Y, Text)) return;
+  PaintText(X, Y, 0, Text, Clip, w);
+}
 
+void TQtCanvas::PaintText(std::int32_t X, std::int32_t Y, double Offset, std::string_view Text, const TRect* Clip,
+                          std::int32_t Width) {
+  const QFontMetrics& fm = Metrics();
+  const int h = fm.height();
+  const QRect dev = DeviceRect();
   const QString s = QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size()));
 
   Painter_->save();
@@ -489,11 +502,11 @@ void TQtCanvas::DrawText(std::int32_t X, std::int32_t Y, std::string_view Text, 
   Painter_->translate(X, Y);
   if (Font.Escapement != 0) Painter_->rotate(-Font.Escapement / 10.0);
   if (Clip == nullptr && Brush.Style == TBrushStyle::bsSolid) {
-    Painter_->fillRect(QRect(0, 0, w, h), ToQColor(Brush.Color));
+    Painter_->fillRect(QRect(0, 0, Width, h), ToQColor(Brush.Color));
   }
   Painter_->setFont(QtFont());
   Painter_->setPen(ToQColor(Font.Color));
-  Painter_->drawText(QPoint(0, fm.ascent()), s);
+  Painter_->drawText(QPointF(Offset, fm.ascent()), s);
   Painter_->restore();
 }
 

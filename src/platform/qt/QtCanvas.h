@@ -13,6 +13,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <cstdint>
@@ -58,6 +59,13 @@ class TQtCanvas : public TCanvas {
   void TextRect(const TRect& R, std::int32_t X, std::int32_t Y, std::string_view Text) override;
   std::int32_t TextWidth(std::string_view Text) override;
   std::int32_t TextHeight(std::string_view Text) override;
+  // A long text is measured only as far as needed and drawn only in the
+  // part that can reach the rectangle, cut where a part laid out alone puts
+  // every glyph where the whole text puts it (see MeasuredText.cpp); a text
+  // that cannot be cut so is measured and drawn whole.
+  std::int32_t MeasuredTextWidth(std::string_view Text, TTextMeasure& Measure, std::int32_t Limit) override;
+  void MeasuredTextRect(const TRect& R, std::int32_t X, std::int32_t Y, std::string_view Text,
+                        TTextMeasure& Measure) override;
   void CopyRect(const TRect& Dest, TCanvas& Source, const TRect& Src) override;
   void SelectClipRegion(const TRegion& Region) override;
   void RemoveClipRegion() override;
@@ -90,8 +98,35 @@ class TQtCanvas : public TCanvas {
 
  private:
   const QFontMetrics& Metrics();
+  // The same font's advances with their fractions.
+  const QFontMetricsF& MetricsF();
   QRect DeviceRect() const;
   void DrawText(std::int32_t X, std::int32_t Y, std::string_view Text, const TRect* Clip);
+  // Paints Text through the painter with its cell's top-left corner at
+  // (X + Offset, Y) (Offset may hold a fraction), clipped to Clip when given;
+  // Width is its advance, needed without a clip.
+  void PaintText(std::int32_t X, std::int32_t Y, double Offset, std::string_view Text, const TRect* Clip,
+                 std::int32_t Width);
+  // Measured texts (MeasuredText.cpp): Measure made ready for Text in the
+  // current font; the exact advance of a text; the whole text's width; the
+  // mark at most Gap pixels before, or after, the pen position Target (or
+  // the nearest one that can be found); a place where Text may be cut, near
+  // Guess and strictly between Low and High.
+  void StartMeasure(std::string_view Text, TTextMeasure& Measure);
+  double Advance(std::string_view Text);
+  // The advance from byte From to byte To of Text, laid out in parts split
+  // at the breaks between them, as the whole text is.
+  double AdvanceBetween(std::string_view Text, const TTextMeasure& Measure, std::size_t From, std::size_t To);
+  std::int32_t WholeWidth(std::string_view Text, TTextMeasure& Measure);
+  TTextMark MarkBefore(std::string_view Text, TTextMeasure& Measure, double Target);
+  TTextMark MarkAfter(std::string_view Text, TTextMeasure& Measure, double Target);
+  bool FindCut(std::string_view Text, const TTextMeasure& Measure, std::size_t Guess, std::size_t Low,
+               std::size_t High, std::size_t& Cut);
+  bool CleanCut(std::string_view Text, const TTextMeasure& Measure, std::size_t Byte);
+  // A new mark at the cut Byte, measured from the nearer of the marks Before
+  // and After (the latter may be none); returns it.
+  TTextMark AddMark(std::string_view Text, TTextMeasure& Measure, std::size_t Byte, const TTextMark& Before,
+                    const TTextMark* After);
   void WideSegment(QPointF A, QPointF B);
   void ThinSegment(TPoint A, TPoint B);
   void SetShapeBrush();
@@ -164,6 +199,7 @@ class TQtCanvas : public TCanvas {
   bool FontKeyAntialias_ = true;
   QFont QtFont_;
   std::optional<QFontMetrics> Metrics_;
+  std::optional<QFontMetricsF> MetricsF_;
   std::string FontKeyText_;  // FontKey_ and the antialiasing as a cache key
 
   // Text widths and the pixels of painted texts, by font (and escapement)

@@ -1,0 +1,402 @@
+// Long texts measured once and drawn in part (TQtCanvas::MeasuredTextWidth
+// and MeasuredTextRect).
+//
+// Qt lays a text out in runs: a new run starts where a letter of another
+// script follows (signs and marks go with the run they stand in, leading ones
+// with the first letter's), and a run is cut every 4096 UTF-16 units from its
+// start (the text engine's longest item). Each run is shaped alone, its
+// glyphs' advances (kerning and ligatures included) summed in 1/64 pixels, and
+// the glyphs are drawn where those sums put them. The cuts of long runs are
+// the text's Breaks: nothing joins the glyphs on either side of one.
+//
+// A text may be cut where its shaping does not reach across: then a part of
+// it laid out alone, split at the Breaks inside it, gives every glyph the
+// advance the whole text gives it, and drawn from the exact pen position of
+// its start it puts every glyph on the same pixels. A mark (TTextMark) is such
+// a cut with that position. Cuts lie only between two characters of one of
+// two kinds, so that a part falls into the same runs as in the whole text: in
+// a text with letters of any script, between two letters of the Latin, Greek
+// or Cyrillic script; in a text without letters, between two plain signs
+// (digits, punctuation, spaces). Besides, the pair of characters must measure
+// as the sum of the two: no kerning or ligature joins them. Texts with
+// control or format characters (a tab's width depends on where it stands),
+// right-to-left characters (which reorder runs) or bytes that are not UTF-8
+// are never cut: they are measured and drawn whole.
+//
+// The pen positions of a text are taken to grow from its start to its end
+// (no part of a text that may be cut has a negative advance), so that a mark
+// before the visible columns has every glyph before it out of sight, and a
+// mark beyond them every glyph after it.
+#include <QString>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "platform/qt/QtCanvas.h"
+
+namespace tv {
+
+namespace {
+
+// How a text may be cut (TTextMeasure::Cuttable gives whether at all).
+enum class TCuts : std::uint8_t { None, BetweenLetters, BetweenSigns };
+
+// The longest run Qt's text engine shapes at once, in UTF-16 units.
+constexpr std::size_t LongestRun = 4096;
+// At most this many marks are kept; more start the measure again.
+constexpr std::size_t MaxMarks = 4096;
+// A search for a mark gives up after this many steps, and one for a cut
+// after this many bytes on each side of its guess.
+constexpr int MaxSteps = 40;
+constexpr std::size_t CutSearch = 64;
+
+// The code point that starts at byte I of Text and its length in bytes;
+// false when no well-formed UTF-8 sequence starts there.
+bool DecodeAt(std::string_view Text, std::size_t I, char32_t& C, std::size_t& Length) {
+  const auto byte = [&](std::size_t K) { return static_cast<unsigned char>(Text[K]); };
+  const unsigned char b0 = byte(I);
+  std::uint32_t c = 0;
+  std::uint32_t least = 0;
+  if (b0 < 0x80) {
+    C = b0;
+    Length = 1;
+    return true;
+  }
+  if ((b0 & 0xE0) == 0xC0) {
+    c = b0 & 0x1Fu;
+    Length = 2;
+    least = 0x80;
+  } else if ((b0 & 0xF0) == 0xE0) {
+    c = b0 & 0x0Fu;
+    Length = 3;
+    least = 0x800;
+  } else if ((b0 & 0xF8) == 0xF0) {
+    c = b0 & 0x07u;
+    Length = 4;
+    least = 0x10000;
+  } else {
+    return false;
+  }
+  if (I + Length > Text.size()) return false;
+  for (std::size_t k = 1; k < Length; ++k) {
+    if ((byte(I + k) & 0xC0) != 0x80) return false;
+    c = (c << 6) | (byte(I + k) & 0x3Fu);
+  }
+  if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+  C = c;
+  return true;
+}
+
+bool IsMark(QChar::Category Category) {
+  return Category == QChar::Mark_NonSpacing || Category == QChar::Mark_SpacingCombining ||
+         Category == QChar::Mark_Enclosing;
+}
+
+// A character that keeps the whole text from being cut.
+bool KeepsWhole(char32_t C) {
+  if (C < 0x20 || (C >= 0x7F && C <= 0x9F) || C == 0xFFFC) return true;
+  const QChar::Category category = QChar::category(C);
+  if (category == QChar::Other_Format || category == QChar::Separator_Line ||
+      category == QChar::Separator_Paragraph || category == QChar::Other_Surrogate)
+    return true;
+  switch (QChar::direction(C)) {
+    case QChar::DirR:
+    case QChar::DirAL:
+    case QChar::DirAN:
+    case QChar::DirRLE:
+    case QChar::DirRLO:
+    case QChar::DirLRE:
+    case QChar::DirLRO:
+    case QChar::DirPDF:
+    case QChar::DirRLI:
+    case QChar::DirLRI:
+    case QChar::DirFSI:
+    case QChar::DirPDI:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// How Text may be cut: not at all, or the kind of its cuts; and in Breaks
+// the byte offsets at which Qt cuts its long runs, following the engine's
+// rules (a cut that would fall inside a character keeps the text whole).
+TCuts CutsOf(std::string_view Text, std::vector<std::size_t>& Breaks) {
+  Breaks.clear();
+  bool letters = false;
+  QChar::Script run = QChar::Script_Common;  // the script of the run, once it has a letter
+  std::size_t unit = 0, runStart = 0;        // UTF-16 positions
+  for (std::size_t i = 0; i < Text.size();) {
+    char32_t c = 0;
+    std::size_t length = 0;
+    if (!DecodeAt(Text, i, c, length) || KeepsWhole(c)) return TCuts::None;
+    const QChar::Script script = QChar::script(c);
+    const bool letter = script > QChar::Script_Common;
+    letters = letters || letter;
+    if (letter && !IsMark(QChar::category(c)) && script != run) {
+      if (run > QChar::Script_Common) runStart = unit;  // a letter of another script starts a run
+      run = script;
+    }
+    const std::size_t units = c >= 0x10000 ? 2 : 1;
+    if (unit - runStart >= LongestRun) {
+      runStart = unit;
+      Breaks.push_back(i);
+    } else if (unit + units - runStart > LongestRun) {
+      return TCuts::None;  // the run would be cut between the halves of a surrogate pair
+    }
+    unit += units;
+    i += length;
+  }
+  return letters ? TCuts::BetweenLetters : TCuts::BetweenSigns;
+}
+
+// A character beside which a text of kind Cuts may be cut.
+bool BesideCut(char32_t C, TCuts Cuts) {
+  if (C < 0x20 || C >= 0x2100) return false;
+  const QChar::Category category = QChar::category(C);
+  if (IsMark(category)) return false;
+  const QChar::Script script = QChar::script(C);
+  if (Cuts == TCuts::BetweenLetters) {
+    const bool letter = category == QChar::Letter_Uppercase || category == QChar::Letter_Lowercase ||
+                        category == QChar::Letter_Titlecase || category == QChar::Letter_Other;
+    return letter &&
+           (script == QChar::Script_Latin || script == QChar::Script_Greek || script == QChar::Script_Cyrillic);
+  }
+  return Cuts == TCuts::BetweenSigns && script == QChar::Script_Common;
+}
+
+TCuts KindOf(const TTextMeasure& Measure) {
+  return Measure.Cuttable ? static_cast<TCuts>(Measure.Kind) : TCuts::None;
+}
+
+QString ToQString(std::string_view Text) {
+  return QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size()));
+}
+
+}  // namespace
+
+void TQtCanvas::StartMeasure(std::string_view Text, TTextMeasure& Measure) {
+  QtFont();
+  if (Measure.Font == FontKeyText_ && !Measure.Marks.empty()) return;
+  Measure.Font = FontKeyText_;
+  Measure.Width = -1;
+  const TCuts cuts = CutsOf(Text, Measure.Breaks);
+  Measure.Cuttable = cuts != TCuts::None;
+  Measure.Kind = static_cast<std::uint8_t>(cuts);
+  Measure.Marks.assign(1, TTextMark{});
+}
+
+double TQtCanvas::Advance(std::string_view Text) {
+  return Text.empty() ? 0.0 : MetricsF().horizontalAdvance(ToQString(Text));
+}
+
+double TQtCanvas::AdvanceBetween(std::string_view Text, const TTextMeasure& Measure, std::size_t From,
+                                 std::size_t To) {
+  double advance = 0;
+  auto b = std::upper_bound(Measure.Breaks.begin(), Measure.Breaks.end(), From);
+  for (; b != Measure.Breaks.end() && *b < To; ++b) {
+    advance += Advance(Text.substr(From, *b - From));
+    From = *b;
+  }
+  return advance + Advance(Text.substr(From, To - From));
+}
+
+// The exact advance of a text that may be cut also checks the marks that
+// reached its end by parts: should they disagree, the text is not cut again.
+std::int32_t TQtCanvas::WholeWidth(std::string_view Text, TTextMeasure& Measure) {
+  if (!Measure.Cuttable) return Metrics().horizontalAdvance(ToQString(Text));
+  const double advance = Advance(Text);
+  TTextMark& last = Measure.Marks.back();
+  if (last.Byte == Text.size() && last.X != advance) {
+    Measure.Cuttable = false;
+    Measure.Marks.assign(1, TTextMark{});
+  } else if (last.Byte != Text.size()) {
+    Measure.Marks.push_back({Text.size(), advance});
+  }
+  // Qt's whole-pixel width rounds the same sum half up.
+  constexpr double least = std::numeric_limits<std::int32_t>::min(), most = std::numeric_limits<std::int32_t>::max();
+  return static_cast<std::int32_t>(std::clamp(std::floor(advance + 0.5), least, most));
+}
+
+std::int32_t TQtCanvas::MeasuredTextWidth(std::string_view Text, TTextMeasure& Measure, std::int32_t Limit) {
+  StartMeasure(Text, Measure);
+  if (Measure.Width < 0 && Measure.Cuttable && Limit < std::numeric_limits<std::int32_t>::max()) {
+    // A part that reaches a pixel past the limit: the whole, which rounds
+    // its advance, is wider than the limit.
+    if (MarkAfter(Text, Measure, Limit + 1.0).X >= Limit + 1.0) return Limit;
+  }
+  if (Measure.Width < 0) Measure.Width = WholeWidth(Text, Measure);
+  return std::min(Measure.Width, Limit);
+}
+
+// As TextRect: a text whose cell cannot reach the surface (it would reach
+// no farther than its width and height) paints nothing, not even the fill.
+void TQtCanvas::MeasuredTextRect(const TRect& R, std::int32_t X, std::int32_t Y, std::string_view Text,
+                                 TTextMeasure& Measure) {
+  if (Painter_ == nullptr || R.IsEmpty()) return;
+  StartMeasure(Text, Measure);
+  // Nothing of R on the surface: nothing to paint.
+  const QRect dev = DeviceRect();
+  const std::int64_t left = std::max<std::int64_t>(R.Left, dev.left());
+  const std::int64_t right = std::min<std::int64_t>(R.Right, std::int64_t{dev.right()} + 1);
+  const std::int64_t top = std::max<std::int64_t>(R.Top, dev.top());
+  const std::int64_t bottom = std::min<std::int64_t>(R.Bottom, std::int64_t{dev.bottom()} + 1);
+  if (left >= right || top >= bottom) return;
+  const std::int64_t h = Metrics().height();
+  const std::int64_t far = std::max({std::int64_t{dev.left()} - X, std::int64_t{X} - dev.right(),
+                                     std::int64_t{dev.top()} - Y, std::int64_t{Y} - dev.bottom()}) - h;
+  if (far > 0) {
+    const auto limit = static_cast<std::int32_t>(std::min<std::int64_t>(far, std::numeric_limits<std::int32_t>::max() - 1));
+    if (MeasuredTextWidth(Text, Measure, limit) < far) return;
+  }
+  if (!Measure.Cuttable || Font.Escapement != 0) {
+    PaintText(X, Y, 0, Text, &R, 0);
+    return;
+  }
+  // The columns of R on the surface, widened by what glyphs may reach
+  // beyond their advances.
+  const double reach = static_cast<double>(h);
+  const double from = static_cast<double>(left - X) - reach;
+  const double to = static_cast<double>(right - X) + reach;
+  const TTextMark first = from <= 0 ? Measure.Marks.front() : MarkBefore(Text, Measure, from);
+  const TTextMark last = MarkAfter(Text, Measure, to);
+  const std::size_t end = std::max(first.Byte, last.Byte);
+  // Split at the breaks inside, as the whole text is; only the first part
+  // fills the rectangle.
+  const TBrush brush = Brush;
+  std::size_t start = first.Byte;
+  double x = first.X;
+  auto b = std::upper_bound(Measure.Breaks.begin(), Measure.Breaks.end(), start);
+  for (; b != Measure.Breaks.end() && *b < end; ++b) {
+    const std::string_view part = Text.substr(start, *b - start);
+    PaintText(X, Y, x, part, &R, 0);
+    Brush.Style = TBrushStyle::bsClear;
+    x += Advance(part);
+    start = *b;
+  }
+  PaintText(X, Y, x, Text.substr(start, end - start), &R, 0);
+  Brush = brush;
+}
+
+// Interpolation between the known marks: each step measures one part, from
+// the nearer mark on either side, and keeps its end as a new mark.
+TTextMark TQtCanvas::MarkBefore(std::string_view Text, TTextMeasure& Measure, double Target) {
+  const double gap = Metrics().height();
+  TTextMark best = Measure.Marks.front();
+  for (int step = 0; step < MaxSteps; ++step) {
+    const auto& marks = Measure.Marks;
+    const auto after = std::upper_bound(marks.begin(), marks.end(), Target,
+                                        [](double T, const TTextMark& M) { return T < M.X; });
+    best = *(after - 1);  // the first mark, at 0, lies before any Target > 0
+    if (Target - best.X <= gap || best.Byte == Text.size()) break;
+    const bool bounded = after != marks.end();
+    const TTextMark next = bounded ? *after : TTextMark{Text.size(), 0};
+    const double perPixel = bounded && next.X > best.X ? static_cast<double>(next.Byte - best.Byte) / (next.X - best.X)
+                                                       : 2.0 / gap;
+    const double guess = static_cast<double>(best.Byte) + (Target - gap / 2 - best.X) * perPixel;
+    std::size_t cut = 0;
+    if (!bounded && guess >= static_cast<double>(Text.size())) {
+      AddMark(Text, Measure, Text.size(), best, nullptr);  // the end, which may lie before Target
+    } else if (FindCut(Text, Measure, static_cast<std::size_t>(std::clamp(guess, 0.0, 1e15)), best.Byte,
+                       next.Byte, cut)) {
+      AddMark(Text, Measure, cut, best, bounded ? &next : nullptr);
+    } else {
+      break;
+    }
+  }
+  return best;
+}
+
+TTextMark TQtCanvas::MarkAfter(std::string_view Text, TTextMeasure& Measure, double Target) {
+  const double gap = Metrics().height();
+  for (int step = 0; step < MaxSteps; ++step) {
+    const auto& marks = Measure.Marks;
+    const auto at = std::lower_bound(marks.begin(), marks.end(), Target,
+                                     [](const TTextMark& M, double T) { return M.X < T; });
+    if (at != marks.end() && (at->X - Target <= gap || at == marks.begin())) return *at;
+    if (at == marks.end() && marks.back().Byte == Text.size()) return marks.back();  // beyond the end
+    const TTextMark before = *(at - 1);
+    const bool bounded = at != marks.end();
+    const TTextMark next = bounded ? *at : TTextMark{Text.size(), 0};
+    const double perPixel = bounded && next.X > before.X
+                                ? static_cast<double>(next.Byte - before.Byte) / (next.X - before.X)
+                                : 2.0 / gap;
+    const double guess = static_cast<double>(before.Byte) + (Target + gap / 2 - before.X) * perPixel;
+    std::size_t cut = 0;
+    if (!bounded && guess >= static_cast<double>(Text.size())) {
+      AddMark(Text, Measure, Text.size(), before, nullptr);  // the end
+    } else if (FindCut(Text, Measure, static_cast<std::size_t>(std::clamp(guess, 0.0, 1e15)), before.Byte,
+                       next.Byte, cut)) {
+      AddMark(Text, Measure, cut, before, bounded ? &next : nullptr);
+    } else if (!bounded) {
+      AddMark(Text, Measure, Text.size(), before, nullptr);
+    } else {
+      return *at;
+    }
+  }
+  // Out of steps: the nearest mark beyond Target, or the end.
+  const auto& marks = Measure.Marks;
+  const auto at = std::lower_bound(marks.begin(), marks.end(), Target,
+                                   [](const TTextMark& M, double T) { return M.X < T; });
+  if (at != marks.end()) return *at;
+  if (marks.back().Byte == Text.size()) return marks.back();
+  return AddMark(Text, Measure, Text.size(), marks.back(), nullptr);
+}
+
+bool TQtCanvas::FindCut(std::string_view Text, const TTextMeasure& Measure, std::size_t Guess, std::size_t Low,
+                        std::size_t High, std::size_t& Cut) {
+  const std::size_t start = std::clamp(Guess, Low + 1, std::max(Low + 1, High));
+  for (std::size_t c = start; c < High && c < start + CutSearch; ++c) {
+    if (CleanCut(Text, Measure, c)) {
+      Cut = c;
+      return true;
+    }
+  }
+  for (std::size_t c = std::min(start, High); c > Low + 1 && c + CutSearch > start;) {
+    --c;
+    if (CleanCut(Text, Measure, c)) {
+      Cut = c;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool TQtCanvas::CleanCut(std::string_view Text, const TTextMeasure& Measure, std::size_t Byte) {
+  if (Byte == 0 || Byte >= Text.size() || (static_cast<unsigned char>(Text[Byte]) & 0xC0) == 0x80) return false;
+  std::size_t start = Byte - 1;
+  while (start > 0 && Byte - start < 4 && (static_cast<unsigned char>(Text[start]) & 0xC0) == 0x80) --start;
+  char32_t before = 0, after = 0;
+  std::size_t length = 0;
+  if (!DecodeAt(Text, start, before, length) || start + length != Byte || !DecodeAt(Text, Byte, after, length))
+    return false;
+  const TCuts cuts = KindOf(Measure);
+  if (!BesideCut(before, cuts) || !BesideCut(after, cuts)) return false;
+  const QString a = QString::fromUcs4(&before, 1), b = QString::fromUcs4(&after, 1);
+  const QFontMetricsF& fm = MetricsF();
+  return fm.horizontalAdvance(a + b) == fm.horizontalAdvance(a) + fm.horizontalAdvance(b);
+}
+
+TTextMark TQtCanvas::AddMark(std::string_view Text, TTextMeasure& Measure, std::size_t Byte, const TTextMark& Before,
+                             const TTextMark* After) {
+  TTextMark mark{Byte, 0};
+  if (After != nullptr && After->Byte - Byte < Byte - Before.Byte) {
+    mark.X = After->X - AdvanceBetween(Text, Measure, Byte, After->Byte);
+  } else {
+    mark.X = Before.X + AdvanceBetween(Text, Measure, Before.Byte, Byte);
+  }
+  auto& marks = Measure.Marks;
+  if (marks.size() >= MaxMarks) {
+    const TTextMark end = marks.back();
+    marks.assign(1, TTextMark{});
+    if (end.Byte == Text.size()) marks.push_back(end);
+  }
+  const auto at = std::lower_bound(marks.begin(), marks.end(), Byte,
+                                   [](const TTextMark& M, std::size_t B) { return M.Byte < B; });
+  if (at != marks.end() && at->Byte == Byte) return *at;
+  marks.insert(at, mark);
+  return mark;
+}
+
+}  // namespace tv

@@ -1,0 +1,257 @@
+// Long texts through a kept measure: the width is TextWidth's (or, below a
+// limit, as far as the limit needs), and a text drawn in the part that can
+// reach its rectangle has exactly the pixels of the whole text drawn by
+// TextRect, wherever the text stands (its start, middle or end in view), in
+// any font, with and without smoothing, on a clear or a solid brush; texts
+// that cannot be cut are drawn whole. A measure taken in one font is taken
+// again in another.
+#include <algorithm>
+#include <climits>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "CanvasTestUtil.h"
+
+namespace tv {
+namespace {
+
+struct TNamedText {
+  const char* Name;
+  std::string Text;
+  bool Cuttable;
+};
+
+// Unit repeated to about Length bytes.
+std::string Repeated(const std::string& Unit, std::size_t Length) {
+  std::string s;
+  while (s.size() < Length) s += Unit;
+  return s;
+}
+
+std::vector<TNamedText> Corpus(std::size_t Length) {
+  return {
+      {"words with kerning and ligatures",
+       Repeated("AVATAR To Wa Yo fifl ffi, 1111 \"quoted\" LT Ty P. V. 42.5% ", Length), true},
+      {"Latin-1, Greek and Cyrillic",
+       Repeated("Gr\xC3\xB6\xC3\x9F" "e \xC3\x84rger \xE2\x80\x94 \xD0\x96\xD1\x91\xD0\xBB\xD1\x82\xD1\x8B\xD0\xB9 "
+                "\xCE\xB1\xCE\xBB\xCF\x86\xCE\xB1 \xE2\x82\xAC 12 ",
+                Length),
+       true},
+      {"digits and signs only", Repeated("0123456789 1111 11.5, -7/3 = ", Length), true},
+      {"one long word", Repeated("Supercalifragilisticexpialidocious", Length), true},
+      {"combining marks and CJK",
+       Repeated("e\xCC\x81t\xC3\xA9 a\xCC\x88 \xE6\xBC\xA2\xE5\xAD\x97\xE3\x81\x8B\xE3\x81\xAA Latin ", Length), true},
+      {"with a tab", Repeated("tab\there ", Length), false},
+      {"right to left", Repeated("abc \xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D def ", Length), false},
+      {"not UTF-8", Repeated("caf\xE9 au lait ", Length), false},
+  };
+}
+
+struct TFontCase {
+  const char* Name;
+  const char* Face;
+  std::int32_t Height;
+  bool Bold, Italic, Smooth;
+};
+
+const TFontCase Fonts[] = {
+    {"Arial 15 px", "Arial", -15, false, false, false},
+    {"Arial Narrow 15 px bold, smoothed", "Arial Narrow", -15, true, false, true},
+    {"Arial 12 px italic, smoothed", "Arial", -12, false, true, true},
+    {"Arial 19 px italic", "Arial", -19, false, true, false},
+};
+
+void SetFont(TQtCanvas& C, const TFontCase& F) {
+  C.AntialiasText = F.Smooth;
+  C.Font = TFont();
+  C.Font.Name = F.Face;
+  C.Font.Height = F.Height;
+  C.Font.Bold = F.Bold;
+  C.Font.Italic = F.Italic;
+  C.Font.Color = RGBColor(20, 40, 160);
+}
+
+constexpr int Width = 240, Height = 40;
+
+// A ground of columns in two colours, so that a fill or a missing glyph shows.
+void PaintGround(TBitmap& B) {
+  TCanvas& c = B.Canvas();
+  c.Brush.Style = TBrushStyle::bsSolid;
+  for (int x = 0; x < Width; x += 7) {
+    c.Brush.Color = (x / 7) % 2 == 0 ? RGBColor(250, 250, 235) : RGBColor(225, 240, 250);
+    c.FillRect({x, 0, x + 7, Height});
+  }
+}
+
+// The first pixel in which A and B differ, as text; empty when none does.
+std::string FirstDifference(const TBitmap& A, const TBitmap& B) {
+  for (int y = 0; y < Height; ++y)
+    for (int x = 0; x < Width; ++x)
+      if (A.Pixel(x, y) != B.Pixel(x, y)) return "pixel " + std::to_string(x) + "," + std::to_string(y);
+  return {};
+}
+
+// The text's x for the placements a grid gives it in R: start, centre, end,
+// the end shown from a left-aligned start; and a point a third in, the text
+// ending just before R and starting just after it.
+std::vector<std::pair<const char*, std::int32_t>> Placements(const TRect& R, std::int32_t W) {
+  const std::int32_t rw = R.Right - R.Left;
+  return {{"left", R.Left},
+          {"centred", R.Left + (rw - W) / 2},
+          {"right", R.Right - W},
+          {"end shown", W > rw ? R.Left - (W - rw) : R.Left},
+          {"a third in", R.Left - W / 3},
+          {"ending before", R.Left - W - 3},
+          {"starting after", R.Right + 2}};
+}
+
+class MeasuredTextTest : public QtCanvasTest {};
+
+TEST_F(MeasuredTextTest, WidthIsTextWidthOrTheLimit) {
+  for (const TFontCase& f : Fonts) {
+    for (const TNamedText& t : Corpus(1500)) {
+      SCOPED_TRACE(std::string(f.Name) + ", " + t.Name);
+      TBitmap b(10, 10);
+      TQtCanvas& c = b.Canvas();
+      SetFont(c, f);
+      const std::int32_t w = c.TextWidth(t.Text);
+      for (const std::int32_t limit : {0, 50, w - 1, w, w + 1, INT_MAX}) {
+        TTextMeasure fresh;
+        EXPECT_EQ(c.MeasuredTextWidth(t.Text, fresh, limit), std::min(w, limit)) << "limit " << limit;
+        EXPECT_EQ(fresh.Cuttable, t.Cuttable);
+      }
+      TTextMeasure kept;
+      for (const std::int32_t limit : {50, INT_MAX, 10, w - 1, INT_MAX})
+        EXPECT_EQ(c.MeasuredTextWidth(t.Text, kept, limit), std::min(w, limit)) << "kept, limit " << limit;
+    }
+  }
+}
+
+TEST_F(MeasuredTextTest, PartsDrawnHaveThePixelsOfTheWhole) {
+  const TRect r{17, 6, 17 + 150, 34};
+  for (const TFontCase& f : Fonts) {
+    for (const TNamedText& t : Corpus(3000)) {
+      for (const TBrushStyle brush : {TBrushStyle::bsClear, TBrushStyle::bsSolid}) {
+        TTextMeasure measure;  // kept through every placement
+        for (int round = 0; round < 2; ++round) {
+          TBitmap whole(Width, Height), part(Width, Height);
+          for (TBitmap* b : {&whole, &part}) {
+            PaintGround(*b);
+            SetFont(b->Canvas(), f);
+            b->Canvas().Brush = {RGBColor(255, 255, 200), brush};
+          }
+          const std::int32_t w = whole.Canvas().TextWidth(t.Text);
+          for (const auto& [name, x] : Placements(r, w)) {
+            SCOPED_TRACE(std::string(f.Name) + ", " + t.Name + ", " + name +
+                         (brush == TBrushStyle::bsSolid ? ", solid" : ", clear") + ", round " +
+                         std::to_string(round));
+            whole.Canvas().TextRect(r, x, 9, t.Text);
+            part.Canvas().MeasuredTextRect(r, x, 9, t.Text, measure);
+            ASSERT_EQ(FirstDifference(whole, part), "");
+          }
+        }
+      }
+    }
+  }
+}
+
+// A text of 100,000 characters: drawn from its start it is measured only as
+// far as its rectangle reaches; its middle and its end come out as the
+// whole text's, from a few marks.
+TEST_F(MeasuredTextTest, LongTextIsMeasuredOnlyWhereItShows) {
+  const std::string text = Corpus(100'000).front().Text;
+  const TRect r{10, 6, 110, 34};
+  TBitmap whole(Width, Height), part(Width, Height);
+  for (TBitmap* b : {&whole, &part}) SetFont(b->Canvas(), Fonts[1]);
+  TTextMeasure measure;
+  EXPECT_EQ(part.Canvas().MeasuredTextWidth(text, measure, 100), 100);
+  part.Canvas().MeasuredTextRect(r, r.Left, 9, text, measure);
+  EXPECT_EQ(measure.Width, -1);
+  EXPECT_LT(measure.Marks.back().Byte, 1000u);
+
+  const std::int32_t w = whole.Canvas().TextWidth(text);
+  EXPECT_EQ(part.Canvas().MeasuredTextWidth(text, measure, INT_MAX), w);
+  for (const auto& [name, x] : Placements(r, w)) {
+    SCOPED_TRACE(name);
+    for (TBitmap* b : {&whole, &part}) PaintGround(*b);
+    whole.Canvas().TextRect(r, x, 9, text);
+    part.Canvas().MeasuredTextRect(r, x, 9, text, measure);
+    EXPECT_EQ(FirstDifference(whole, part), "");
+  }
+  EXPECT_LT(measure.Marks.size(), 64u);
+}
+
+// Qt shapes a run of one script in pieces of 4096 UTF-16 units, with nothing
+// joining their glyphs (a kerned pair there is not kerned): parts of the text
+// come out as the whole where those cuts lie in view, in runs that start at
+// the text's start or at a change of script, in a text of signs only, and
+// where a character outside the BMP stands at such a cut (drawn whole).
+TEST_F(MeasuredTextTest, LongRunsAreCutAsTheWholeTextIs) {
+  std::string kerned, mixed, signs, astral;
+  for (int i = 0; i < 5000; ++i) kerned += "AV";
+  mixed = kerned.substr(0, 3001);  // then a Cyrillic run from byte 3001
+  for (int i = 0; i < 3000; ++i) mixed += "\xD0\x93\xD0\x90";  // Cyrillic GA, kerned
+  for (int i = 0; i < 6000; ++i) signs += "1";
+  astral = kerned.substr(0, 4095) + "\xF0\x9D\x90\x80" + kerned.substr(0, 2000);  // U+1D400 across unit 4096
+  struct TCase {
+    const char* Name;
+    const std::string* Text;
+    std::size_t Cut;  // a byte offset of Qt's cut, or 0
+  };
+  const TCase cases[] = {{"one run", &kerned, 4096},
+                         {"one run, its second cut", &kerned, 8192},
+                         {"a run after a change of script", &mixed, 3001 + 2 * 4096},
+                         {"signs only", &signs, 4096},
+                         {"a character outside the BMP at the cut", &astral, 0}};
+  const TRect r{10, 6, 130, 34};
+  for (const TFontCase& f : Fonts) {
+    for (const TCase& t : cases) {
+      SCOPED_TRACE(std::string(f.Name) + ", " + t.Name);
+      TBitmap whole(Width, Height), part(Width, Height);
+      for (TBitmap* b : {&whole, &part}) SetFont(b->Canvas(), f);
+      TTextMeasure measure;
+      const std::int32_t w = whole.Canvas().TextWidth(*t.Text);
+      EXPECT_EQ(part.Canvas().MeasuredTextWidth(*t.Text, measure, INT_MAX), w);
+      EXPECT_EQ(measure.Cuttable, t.Cut != 0);
+      if (t.Cut != 0) {
+        EXPECT_NE(std::find(measure.Breaks.begin(), measure.Breaks.end(), t.Cut), measure.Breaks.end());
+      }
+      // The cut 2, 30 and 100 pixels into the rectangle (its place taken from
+      // the text before it, which holds no cut of its own), and more places.
+      std::vector<std::int32_t> xs{r.Left - w / 2, r.Right - w};
+      if (t.Cut != 0) {
+        const std::int32_t before = whole.Canvas().TextWidth(t.Text->substr(0, t.Cut));
+        for (const std::int32_t into : {2, 30, 100}) xs.push_back(r.Left + into - before);
+      }
+      for (const std::int32_t x : xs) {
+        for (TBitmap* b : {&whole, &part}) PaintGround(*b);
+        whole.Canvas().TextRect(r, x, 9, *t.Text);
+        part.Canvas().MeasuredTextRect(r, x, 9, *t.Text, measure);
+        EXPECT_EQ(FirstDifference(whole, part), "") << "x " << x;
+      }
+    }
+  }
+}
+
+TEST_F(MeasuredTextTest, AnotherFontTakesTheMeasureAgain) {
+  const std::string text = Corpus(2000).front().Text;
+  const TRect r{10, 6, 110, 34};
+  TTextMeasure measure;
+  for (const TFontCase& f : Fonts) {
+    SCOPED_TRACE(f.Name);
+    TBitmap whole(Width, Height), part(Width, Height);
+    for (TBitmap* b : {&whole, &part}) {
+      PaintGround(*b);
+      SetFont(b->Canvas(), f);
+    }
+    const std::int32_t w = whole.Canvas().TextWidth(text);
+    EXPECT_EQ(part.Canvas().MeasuredTextWidth(text, measure, INT_MAX), w);
+    whole.Canvas().TextRect(r, r.Right - w, 9, text);
+    part.Canvas().MeasuredTextRect(r, r.Right - w, 9, text, measure);
+    EXPECT_EQ(FirstDifference(whole, part), "");
+  }
+}
+
+}  // namespace
+}  // namespace tv

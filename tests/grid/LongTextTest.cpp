@@ -1,0 +1,194 @@
+// Cells holding very long texts: a text placed through its kept measure has
+// the pixels and the caret point of the whole text placed as ever, for every
+// alignment and with its end shown, whether it fits, just does not fit or
+// runs far past its cell; the grid paints a long text through the measure it
+// keeps with the cell, measures a left-aligned one only as far as its cell
+// reaches, keeps the measure from paint to paint and starts a new one when
+// the text changes.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+#include "FakeGridHost.h"
+#include "platform/qt/Bitmap.h"
+
+namespace {
+
+// Words with kerning pairs and ligatures, repeated to Length bytes.
+std::string Words(std::size_t Length) {
+  static const std::string unit = "AVATAR To Wa fifl 1111, \"Gr\xC3\xB6\xC3\x9F" "e\" \xD0\x96\xD1\x83\xD0\xBA 42.5% ";
+  std::string s;
+  while (s.size() < Length) s += unit;
+  s.resize(Length);
+  while ((static_cast<unsigned char>(s.back()) & 0xC0) == 0x80 || static_cast<unsigned char>(s.back()) >= 0xC0)
+    s.pop_back();  // no character cut in half
+  return s;
+}
+
+struct LongTextPlacement : ::testing::Test {
+  static void SetUpTestSuite() { tv::EnsureGuiApplication(); }
+};
+
+// The first pixel in which A and B differ, as text; empty when none does.
+std::string FirstDifference(const tv::TBitmap& A, const tv::TBitmap& B) {
+  for (int y = 0; y < A.Height(); ++y)
+    for (int x = 0; x < A.Width(); ++x)
+      if (A.Pixel(x, y) != B.Pixel(x, y)) return "pixel " + std::to_string(x) + "," + std::to_string(y);
+  return {};
+}
+
+TEST_F(LongTextPlacement, PixelsAndCaretAsTheWholeText) {
+  struct TFontCase {
+    const char* Name;
+    tv::TFont Font;
+  };
+  tv::TFont italic;
+  italic.Height = -13;
+  italic.Italic = true;
+  const TFontCase fonts[] = {{"the grid's default font", tv::TFont()},
+                             {"the body table's font", NarrowFont(-15)},
+                             {"italic", italic}};
+  const THorzAlign aligns[] = {haLeft, haCenter, haRight};
+  const TVertAlign verticals[] = {vaTop, vaCenter, vaBottom};
+  for (const TFontCase& f : fonts) {
+    tv::TBitmap probe(10, 10);
+    probe.Canvas().Font = f.Font;
+    // A text of a few hundred bytes and one of a few thousand; the
+    // rectangle as wide as the short one, a pixel less, or far narrower.
+    const std::string shortText = Words(300), longText = Words(4000);
+    const std::int32_t w = probe.Canvas().TextWidth(shortText);
+    struct TTextCase {
+      const char* Name;
+      const std::string* Text;
+      std::int32_t RectWidth;
+    };
+    const TTextCase texts[] = {{"fits", &shortText, w + 9},
+                               {"fits exactly", &shortText, w},
+                               {"just does not fit", &shortText, w - 1},
+                               {"runs far past", &longText, 120}};
+    for (const TTextCase& t : texts) {
+      const tv::TRect r{12, 5, 12 + t.RectWidth, 27};
+      tv::TBitmap whole(t.RectWidth + 30, 32), part(t.RectWidth + 30, 32);
+      for (const THorzAlign align : aligns) {
+        for (const bool showEnd : {false, true}) {
+          const TVertAlign vertical = verticals[(align + (showEnd ? 1 : 0)) % 3];
+          SCOPED_TRACE(std::string(f.Name) + ", " + t.Name + ", alignment " + std::to_string(align) +
+                       (showEnd ? ", end shown" : ""));
+          tv::TTextMeasure measure;  // a new one, then kept for a second draw
+          for (int draw = 0; draw < 2; ++draw) {
+            for (tv::TBitmap* b : {&whole, &part}) {
+              tv::TCanvas& c = b->Canvas();
+              c.Brush = {tv::RGBColor(240, 250, 255), tv::TBrushStyle::bsSolid};
+              c.FillRect({0, 0, b->Width(), b->Height()});
+              c.Brush.Style = tv::TBrushStyle::bsClear;
+              c.Font = f.Font;
+            }
+            const tv::TPoint caret = TTextGrid::DrawTextAligned(whole.Canvas(), *t.Text, r, align, vertical, showEnd);
+            const tv::TPoint measured =
+                TTextGrid::DrawTextAligned(part.Canvas(), *t.Text, r, align, vertical, showEnd, &measure);
+            EXPECT_EQ(measured, caret) << "draw " << draw;
+            ASSERT_EQ(FirstDifference(whole, part), "") << "draw " << draw;
+          }
+        }
+      }
+    }
+  }
+}
+
+// A canvas that tells which texts came through a measure, and marks each
+// measure it sees so that a kept one can be told from a new one.
+class TMeasureLog : public tv::TRecordingCanvas {
+ public:
+  struct TUse {
+    std::size_t Bytes;
+    std::string Seen;  // what the measure held when it came
+    std::int32_t Limit;
+  };
+  std::vector<TUse> Widths, Rects;
+  std::size_t PlainLongest = 0;  // the longest text measured without a measure
+  int Marked = 0;
+
+  std::int32_t TextWidth(std::string_view Text) override {
+    PlainLongest = std::max(PlainLongest, Text.size());
+    return tv::TRecordingCanvas::TextWidth(Text);
+  }
+  std::int32_t MeasuredTextWidth(std::string_view Text, tv::TTextMeasure& Measure, std::int32_t Limit) override {
+    Widths.push_back({Text.size(), Mark(Measure), Limit});
+    return std::min(tv::TRecordingCanvas::TextWidth(Text), Limit);
+  }
+  void MeasuredTextRect(const tv::TRect&, std::int32_t, std::int32_t, std::string_view Text,
+                        tv::TTextMeasure& Measure) override {
+    Rects.push_back({Text.size(), Mark(Measure), 0});
+  }
+  void Forget() {
+    Widths.clear();
+    Rects.clear();
+    PlainLongest = 0;
+  }
+
+ private:
+  std::string Mark(tv::TTextMeasure& Measure) {
+    const std::string seen = Measure.Font;
+    if (seen.empty()) Measure.Font = "measure " + std::to_string(++Marked);
+    return seen;
+  }
+};
+
+TEST(LongTextCells, PaintedThroughAMeasureKeptWithTheCell) {
+  TGridFixture f{400, 200};
+  TMeasureLog canvas;
+  f.Host.Target = &canvas;
+  TTextGrid& g = f.Grid;
+  g.SetColCount(3);
+  g.SetRowCount(2);
+  g.Columns()[1].SetHorzAlign(haCenter);
+  const std::string longText = Words(100'000);
+  g.SetCellText(0, 0, longText);
+  g.SetCellText(1, 0, longText);
+  g.SetCellText(2, 0, std::string(TCellStrings::LongText - 1, 'x'));  // short enough to go without one
+  canvas.Forget();
+
+  g.Paint();
+  // The left-aligned text is measured only as far as its cell's text
+  // rectangle (81 - 8 pixels) reaches; the centred one needs its width.
+  ASSERT_EQ(canvas.Widths.size(), 2u);
+  EXPECT_EQ(canvas.Widths[0].Limit, 73);
+  EXPECT_EQ(canvas.Widths[1].Limit, INT_MAX);
+  ASSERT_EQ(canvas.Rects.size(), 2u);
+  for (const auto& use : canvas.Rects) EXPECT_EQ(use.Bytes, longText.size());
+  const std::string first = canvas.Widths[0].Seen.empty() ? "measure 1" : canvas.Widths[0].Seen;
+  EXPECT_EQ(canvas.Rects[0].Seen, first);  // the width's measure serves the drawing
+
+  // The next paint finds both measures as they were left.
+  canvas.Forget();
+  g.Paint();
+  ASSERT_EQ(canvas.Rects.size(), 2u);
+  EXPECT_EQ(canvas.Rects[0].Seen, "measure 1");
+  EXPECT_EQ(canvas.Rects[1].Seen, "measure 2");
+  EXPECT_EQ(canvas.Widths[0].Seen, "measure 1");
+
+  // A new text starts a new measure (at its immediate repaint); the other
+  // cell keeps its own.
+  canvas.Forget();
+  g.SetCellText(0, 0, longText + "!");
+  ASSERT_EQ(canvas.Widths.size(), 1u);
+  EXPECT_EQ(canvas.Widths[0].Seen, "");
+  canvas.Forget();
+  g.Paint();
+  ASSERT_EQ(canvas.Widths.size(), 2u);
+  EXPECT_EQ(canvas.Widths[0].Seen, "measure 3");
+  EXPECT_EQ(canvas.Widths[1].Seen, "measure 2");
+
+  // A row inserted above moves the texts with their measures.
+  g.InsertRow(0);
+  canvas.Forget();
+  g.Paint();
+  ASSERT_EQ(canvas.Widths.size(), 2u);
+  EXPECT_EQ(canvas.Widths[0].Seen, "measure 3");
+  EXPECT_EQ(canvas.Widths[1].Seen, "measure 2");
+  EXPECT_EQ(canvas.PlainLongest, TCellStrings::LongText - 1);
+}
+
+}  // namespace
