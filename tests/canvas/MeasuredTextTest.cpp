@@ -185,25 +185,34 @@ TEST_F(MeasuredTextTest, LongTextIsMeasuredOnlyWhereItShows) {
 // Qt shapes a run of one script in pieces of 4096 UTF-16 units, with nothing
 // joining their glyphs (a kerned pair there is not kerned): parts of the text
 // come out as the whole where those cuts lie in view, in runs that start at
-// the text's start or at a change of script, in a text of signs only, and
-// where a character outside the BMP stands at such a cut (drawn whole).
+// the text's start, at a change of script or after a mark that gave the
+// first run its script, and in a text of signs only. A text is drawn whole
+// where a character outside the BMP stands at such a cut, or where the part
+// after one begins with signs that a letter of another script follows (laid
+// out alone, they would join its run).
 TEST_F(MeasuredTextTest, LongRunsAreCutAsTheWholeTextIs) {
-  std::string kerned, mixed, signs, astral;
+  std::string kerned, mixed, signs, astral, spaced, marked;
   for (int i = 0; i < 5000; ++i) kerned += "AV";
   mixed = kerned.substr(0, 3001);  // then a Cyrillic run from byte 3001
   for (int i = 0; i < 3000; ++i) mixed += "\xD0\x93\xD0\x90";  // Cyrillic GA, kerned
   for (int i = 0; i < 6000; ++i) signs += "1";
   astral = kerned.substr(0, 4095) + "\xF0\x9D\x90\x80" + kerned.substr(0, 2000);  // U+1D400 across unit 4096
+  spaced = std::string(4000, 'A') + std::string(200, ' ');  // Qt's cut at 4096 among the spaces
+  for (int i = 0; i < 3000; ++i) spaced += "\xD0\x93\xD0\x90";  // the Cyrillic run's cut at unit 8296
+  marked = "\xE0\xB8\xB1" + kerned.substr(0, 6000);  // a Thai mark: the Latin run starts at unit 1
   struct TCase {
     const char* Name;
     const std::string* Text;
-    std::size_t Cut;  // a byte offset of Qt's cut, or 0
+    std::size_t Cut;     // a byte offset of Qt's cut, or 0 for a text drawn whole
+    std::size_t ViewAt;  // a byte offset to bring into view
   };
-  const TCase cases[] = {{"one run", &kerned, 4096},
-                         {"one run, its second cut", &kerned, 8192},
-                         {"a run after a change of script", &mixed, 3001 + 2 * 4096},
-                         {"signs only", &signs, 4096},
-                         {"a character outside the BMP at the cut", &astral, 0}};
+  const TCase cases[] = {{"one run", &kerned, 4096, 4096},
+                         {"one run, its second cut", &kerned, 8192, 8192},
+                         {"a run after a change of script", &mixed, 3001 + 2 * 4096, 3001 + 2 * 4096},
+                         {"signs only", &signs, 4096, 4096},
+                         {"a run after a mark", &marked, 3 + 4096, 3 + 4096},
+                         {"a character outside the BMP at the cut", &astral, 0, 4095},
+                         {"signs after a cut, then another script", &spaced, 0, 4200 + 2 * 4096}};
   const TRect r{10, 6, 130, 34};
   for (const TFontCase& f : Fonts) {
     for (const TCase& t : cases) {
@@ -217,13 +226,11 @@ TEST_F(MeasuredTextTest, LongRunsAreCutAsTheWholeTextIs) {
       if (t.Cut != 0) {
         EXPECT_NE(std::find(measure.Breaks.begin(), measure.Breaks.end(), t.Cut), measure.Breaks.end());
       }
-      // The cut 2, 30 and 100 pixels into the rectangle (its place taken from
-      // the text before it, which holds no cut of its own), and more places.
+      // The place 2, 30 and 100 pixels into the rectangle (taken from the
+      // text before it, which Qt cuts as the whole), and more places.
       std::vector<std::int32_t> xs{r.Left - w / 2, r.Right - w};
-      if (t.Cut != 0) {
-        const std::int32_t before = whole.Canvas().TextWidth(t.Text->substr(0, t.Cut));
-        for (const std::int32_t into : {2, 30, 100}) xs.push_back(r.Left + into - before);
-      }
+      const std::int32_t before = whole.Canvas().TextWidth(t.Text->substr(0, t.ViewAt));
+      for (const std::int32_t into : {2, 30, 100}) xs.push_back(r.Left + into - before);
       for (const std::int32_t x : xs) {
         for (TBitmap* b : {&whole, &part}) PaintGround(*b);
         whole.Canvas().TextRect(r, x, 9, *t.Text);
@@ -231,6 +238,26 @@ TEST_F(MeasuredTextTest, LongRunsAreCutAsTheWholeTextIs) {
         EXPECT_EQ(FirstDifference(whole, part), "") << "x " << x;
       }
     }
+  }
+}
+
+// Laid out right to left, the signs at a text's ends move: such a painter
+// gets the whole text.
+TEST_F(MeasuredTextTest, RightToLeftPainterGetsTheWholeText) {
+  const std::string text = Corpus(3000)[2].Text;  // digits and signs
+  const TRect r{10, 6, 130, 34};
+  TBitmap whole(Width, Height), part(Width, Height);
+  TTextMeasure measure;
+  for (TBitmap* b : {&whole, &part}) {
+    PaintGround(*b);
+    SetFont(b->Canvas(), Fonts[0]);
+    b->Canvas().Painter()->setLayoutDirection(Qt::RightToLeft);
+  }
+  const std::int32_t w = whole.Canvas().TextWidth(text);
+  for (const std::int32_t x : {r.Left, r.Right - w, r.Left - w / 2}) {
+    whole.Canvas().TextRect(r, x, 9, text);
+    part.Canvas().MeasuredTextRect(r, x, 9, text, measure);
+    EXPECT_EQ(FirstDifference(whole, part), "") << "x " << x;
   }
 }
 

@@ -121,33 +121,48 @@ bool KeepsWhole(char32_t C) {
 
 // How Text may be cut: not at all, or the kind of its cuts; and in Breaks
 // the byte offsets at which Qt cuts its long runs, following the engine's
-// rules (a cut that would fall inside a character keeps the text whole).
+// rules: the first character of a script (a mark too) gives a run that has
+// none yet its script, a letter of another script starts a new run, and
+// every run is cut 4096 units after its start or its last cut. The part
+// after a break is laid out apart from the run before it, so it must take
+// the same run's script when alone: a letter of that script must come after
+// the break before any other script's. A text where none does, or where a
+// break would fall inside a character, is kept whole.
 TCuts CutsOf(std::string_view Text, std::vector<std::size_t>& Breaks) {
   Breaks.clear();
   bool letters = false;
-  QChar::Script run = QChar::Script_Common;  // the script of the run, once it has a letter
-  std::size_t unit = 0, runStart = 0;        // UTF-16 positions
+  QChar::Script run = QChar::Script_Common;  // the script of the run, once one is known
+  std::size_t unit = 0, itemStart = 0;       // UTF-16 positions
+  bool breakOpen = false;  // a break since the last letter of the run's script
   for (std::size_t i = 0; i < Text.size();) {
     char32_t c = 0;
     std::size_t length = 0;
     if (!DecodeAt(Text, i, c, length) || KeepsWhole(c)) return TCuts::None;
     const QChar::Script script = QChar::script(c);
-    const bool letter = script > QChar::Script_Common;
-    letters = letters || letter;
-    if (letter && !IsMark(QChar::category(c)) && script != run) {
-      if (run > QChar::Script_Common) runStart = unit;  // a letter of another script starts a run
-      run = script;
-    }
+    const bool real = script > QChar::Script_Common;
+    const bool letter = real && !IsMark(QChar::category(c));
+    letters = letters || real;
     const std::size_t units = c >= 0x10000 ? 2 : 1;
-    if (unit - runStart >= LongestRun) {
-      runStart = unit;
-      Breaks.push_back(i);
-    } else if (unit + units - runStart > LongestRun) {
-      return TCuts::None;  // the run would be cut between the halves of a surrogate pair
+    bool newRun = false;
+    if (real && run <= QChar::Script_Common) {
+      run = script;
+    } else if (letter && script != run) {
+      if (breakOpen) return TCuts::None;  // the part after the break would join this run
+      run = script;
+      itemStart = unit;
+      newRun = true;
     }
+    if (!newRun && unit - itemStart >= LongestRun) {
+      itemStart = unit;
+      Breaks.push_back(i);
+      breakOpen = run > QChar::Script_Common;
+    }
+    if (unit + units - itemStart > LongestRun) return TCuts::None;  // a cut inside a surrogate pair
+    if (letter && script == run) breakOpen = false;
     unit += units;
     i += length;
   }
+  if (breakOpen) return TCuts::None;  // signs alone after the last break
   return letters ? TCuts::BetweenLetters : TCuts::BetweenSigns;
 }
 
@@ -250,7 +265,9 @@ void TQtCanvas::MeasuredTextRect(const TRect& R, std::int32_t X, std::int32_t Y,
     const auto limit = static_cast<std::int32_t>(std::min<std::int64_t>(far, std::numeric_limits<std::int32_t>::max() - 1));
     if (MeasuredTextWidth(Text, Measure, limit) < far) return;
   }
-  if (!Measure.Cuttable || Font.Escapement != 0) {
+  // A turned text, or one laid out right to left (which moves signs at its
+  // ends), is drawn whole.
+  if (!Measure.Cuttable || Font.Escapement != 0 || Painter_->layoutDirection() == Qt::RightToLeft) {
     PaintText(X, Y, 0, Text, &R, 0);
     return;
   }
@@ -373,9 +390,19 @@ bool TQtCanvas::CleanCut(std::string_view Text, const TTextMeasure& Measure, std
     return false;
   const TCuts cuts = KindOf(Measure);
   if (!BesideCut(before, cuts) || !BesideCut(after, cuts)) return false;
+  // The pairs already tried in this font, so that a search repeated at every
+  // paint lays nothing out again.
+  if (CleanPairsFont_ != FontKeyText_ || CleanPairs_.size() >= MaxCleanPairs) {
+    CleanPairs_.clear();
+    CleanPairsFont_ = FontKeyText_;
+  }
+  const std::uint64_t pair = std::uint64_t{before} << 32 | after;
+  if (const auto known = CleanPairs_.find(pair); known != CleanPairs_.end()) return known->second;
   const QString a = QString::fromUcs4(&before, 1), b = QString::fromUcs4(&after, 1);
   const QFontMetricsF& fm = MetricsF();
-  return fm.horizontalAdvance(a + b) == fm.horizontalAdvance(a) + fm.horizontalAdvance(b);
+  const bool clean = fm.horizontalAdvance(a + b) == fm.horizontalAdvance(a) + fm.horizontalAdvance(b);
+  CleanPairs_.emplace(pair, clean);
+  return clean;
 }
 
 TTextMark TQtCanvas::AddMark(std::string_view Text, TTextMeasure& Measure, std::size_t Byte, const TTextMark& Before,

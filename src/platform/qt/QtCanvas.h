@@ -225,6 +225,11 @@ class TQtCanvas : public TCanvas {
   std::size_t TextRuns_ = 0;  // runs held in TextShapes_
   std::string TextKey_;  // scratch
   QImage TextScratch_;
+  // Pairs of characters that a measured text may be cut between in the font
+  // named by CleanPairsFont_ (true), or not (false); emptied when full.
+  static constexpr std::size_t MaxCleanPairs = 65536;
+  std::unordered_map<std::uint64_t, bool> CleanPairs_;
+  std::string CleanPairsFont_;
 
   // Dotted lines continue their pattern along a chain of LineTo calls:
   // the pixel count since the chain began, modulo 6.
