@@ -29,13 +29,10 @@ void SunSeriesStep(tv::TCanvas&, tv::TCanvas&, const TDrawHooks&) {
   Series_Sun(SeriesCenturies(JD_UT), SunLon, SunLat, SunDist);
 }
 
+// The surface is covered when the layer's copy is done, before its event pump.
 void BackgroundStep(tv::TCanvas& Image, tv::TCanvas& Background, const TDrawHooks& Hooks) {
-  if (!Hooks.SurfaceCovered) {
-    Draw_Background(Image, Background, Hooks.ProcessMessages);
-    return;
-  }
   Draw_Background(Image, Background, [&Hooks] {
-    Hooks.SurfaceCovered();
+    if (Hooks.SurfaceCovered) Hooks.SurfaceCovered();
     if (Hooks.ProcessMessages) Hooks.ProcessMessages();
   });
 }

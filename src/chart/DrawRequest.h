@@ -2,9 +2,8 @@
 // layer in one fixed order, read from one table, with the inner-planet repaint
 // rule after the Sun and the hooks the main window fills (the surface covered
 // and the event pump of the background layer, the body-table fill before the
-// credits). The one
-// render path of the program: the main window, the render tool, the checks
-// and the benchmark all draw through Draw_Chart. Writes SunLon, SunLat,
+// credits). The one render path of the program: the main window, the render
+// tool, the checks and the benchmark all draw through Draw_Chart. Writes SunLon, SunLat,
 // SunDist and, through the layers, BodyTable and the last-result globals.
 #pragma once
 

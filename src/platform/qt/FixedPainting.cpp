@@ -333,7 +333,8 @@ void TQtCanvas::PrepareFixed(void (*Paint)(TCanvas&)) {
     for (const QRgb ground : {GroundBlack, GroundWhite}) {
       if (ground != GroundBlack) {
         fill(ground);
-        for (const TColorRun& r : onBlack) std::fill(target.Row(r.Y) + r.X0, target.Row(r.Y) + r.X1, r.Color ^ TurnOver);
+        for (const TColorRun& r : onBlack)
+          std::fill(target.Row(r.Y) + r.X0, target.Row(r.Y) + r.X1, r.Color ^ TurnOver);
       }
       ApplySettings(start);
       Paint(*this);

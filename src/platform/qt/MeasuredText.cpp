@@ -32,6 +32,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 #include "platform/qt/QtCanvas.h"
 
@@ -262,7 +263,8 @@ void TQtCanvas::MeasuredTextRect(const TRect& R, std::int32_t X, std::int32_t Y,
   const std::int64_t far = std::max({std::int64_t{dev.left()} - X, std::int64_t{X} - dev.right(),
                                      std::int64_t{dev.top()} - Y, std::int64_t{Y} - dev.bottom()}) - h;
   if (far > 0) {
-    const auto limit = static_cast<std::int32_t>(std::min<std::int64_t>(far, std::numeric_limits<std::int32_t>::max() - 1));
+    const auto limit =
+        static_cast<std::int32_t>(std::min<std::int64_t>(far, std::numeric_limits<std::int32_t>::max() - 1));
     if (MeasuredTextWidth(Text, Measure, limit) < far) return;
   }
   // A turned text, or one laid out right to left (which moves signs at its
@@ -307,20 +309,8 @@ TTextMark TQtCanvas::MarkBefore(std::string_view Text, TTextMeasure& Measure, do
                                         [](double T, const TTextMark& M) { return T < M.X; });
     best = *(after - 1);  // the first mark, at 0, lies before any Target > 0
     if (Target - best.X <= gap || best.Byte == Text.size()) break;
-    const bool bounded = after != marks.end();
-    const TTextMark next = bounded ? *after : TTextMark{Text.size(), 0};
-    const double perPixel = bounded && next.X > best.X ? static_cast<double>(next.Byte - best.Byte) / (next.X - best.X)
-                                                       : 2.0 / gap;
-    const double guess = static_cast<double>(best.Byte) + (Target - gap / 2 - best.X) * perPixel;
-    std::size_t cut = 0;
-    if (!bounded && guess >= static_cast<double>(Text.size())) {
-      AddMark(Text, Measure, Text.size(), best, nullptr);  // the end, which may lie before Target
-    } else if (FindCut(Text, Measure, static_cast<std::size_t>(std::clamp(guess, 0.0, 1e15)), best.Byte,
-                       next.Byte, cut)) {
-      AddMark(Text, Measure, cut, best, bounded ? &next : nullptr);
-    } else {
-      break;
-    }
+    const std::optional<TTextMark> next = after != marks.end() ? std::optional(*after) : std::nullopt;
+    if (!AddMarkNear(Text, Measure, best, next ? &*next : nullptr, Target - gap / 2)) break;
   }
   return best;
 }
@@ -334,23 +324,10 @@ TTextMark TQtCanvas::MarkAfter(std::string_view Text, TTextMeasure& Measure, dou
     if (at != marks.end() && (at->X - Target <= gap || at == marks.begin())) return *at;
     if (at == marks.end() && marks.back().Byte == Text.size()) return marks.back();  // beyond the end
     const TTextMark before = *(at - 1);
-    const bool bounded = at != marks.end();
-    const TTextMark next = bounded ? *at : TTextMark{Text.size(), 0};
-    const double perPixel = bounded && next.X > before.X
-                                ? static_cast<double>(next.Byte - before.Byte) / (next.X - before.X)
-                                : 2.0 / gap;
-    const double guess = static_cast<double>(before.Byte) + (Target + gap / 2 - before.X) * perPixel;
-    std::size_t cut = 0;
-    if (!bounded && guess >= static_cast<double>(Text.size())) {
-      AddMark(Text, Measure, Text.size(), before, nullptr);  // the end
-    } else if (FindCut(Text, Measure, static_cast<std::size_t>(std::clamp(guess, 0.0, 1e15)), before.Byte,
-                       next.Byte, cut)) {
-      AddMark(Text, Measure, cut, before, bounded ? &next : nullptr);
-    } else if (!bounded) {
-      AddMark(Text, Measure, Text.size(), before, nullptr);
-    } else {
-      return *at;
-    }
+    const std::optional<TTextMark> next = at != marks.end() ? std::optional(*at) : std::nullopt;
+    if (AddMarkNear(Text, Measure, before, next ? &*next : nullptr, Target + gap / 2)) continue;
+    if (next) return *next;
+    AddMark(Text, Measure, Text.size(), before, nullptr);  // no cut before the end: the end
   }
   // Out of steps: the nearest mark beyond Target, or the end.
   const auto& marks = Measure.Marks;
@@ -359,6 +336,25 @@ TTextMark TQtCanvas::MarkAfter(std::string_view Text, TTextMeasure& Measure, dou
   if (at != marks.end()) return *at;
   if (marks.back().Byte == Text.size()) return marks.back();
   return AddMark(Text, Measure, Text.size(), marks.back(), nullptr);
+}
+
+bool TQtCanvas::AddMarkNear(std::string_view Text, TTextMeasure& Measure, const TTextMark& Low,
+                            const TTextMark* High, double Aim) {
+  const double gap = Metrics().height();
+  const double perPixel = High != nullptr && High->X > Low.X
+                              ? static_cast<double>(High->Byte - Low.Byte) / (High->X - Low.X)
+                              : 2.0 / gap;  // about two characters a font height
+  const double guess = static_cast<double>(Low.Byte) + (Aim - Low.X) * perPixel;
+  if (High == nullptr && guess >= static_cast<double>(Text.size())) {
+    AddMark(Text, Measure, Text.size(), Low, nullptr);  // the end, which may lie before Aim
+    return true;
+  }
+  std::size_t cut = 0;
+  const std::size_t high = High != nullptr ? High->Byte : Text.size();
+  if (!FindCut(Text, Measure, static_cast<std::size_t>(std::clamp(guess, 0.0, 1e15)), Low.Byte, high, cut))
+    return false;
+  AddMark(Text, Measure, cut, Low, High);
+  return true;
 }
 
 bool TQtCanvas::FindCut(std::string_view Text, const TTextMeasure& Measure, std::size_t Guess, std::size_t Low,

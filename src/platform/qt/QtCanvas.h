@@ -109,7 +109,7 @@ class TQtCanvas : public TCanvas {
                  std::int32_t Width);
   // Measured texts (MeasuredText.cpp): Measure made ready for Text in the
   // current font; the exact advance of a text; the whole text's width; the
-  // mark at most Gap pixels before, or after, the pen position Target (or
+  // mark at most a font height before, or after, the pen position Target (or
   // the nearest one that can be found); a place where Text may be cut, near
   // Guess and strictly between Low and High.
   void StartMeasure(std::string_view Text, TTextMeasure& Measure);
@@ -123,6 +123,12 @@ class TQtCanvas : public TCanvas {
   bool FindCut(std::string_view Text, const TTextMeasure& Measure, std::size_t Guess, std::size_t Low,
                std::size_t High, std::size_t& Cut);
   bool CleanCut(std::string_view Text, const TTextMeasure& Measure, std::size_t Byte);
+  // One step of the search for a mark: a new one at a cut near where the pen
+  // position Aim falls between the marks Low and High (none: the text's end,
+  // not yet reached), or at the end when Aim lies beyond the last mark; false
+  // when no cut is found there.
+  bool AddMarkNear(std::string_view Text, TTextMeasure& Measure, const TTextMark& Low, const TTextMark* High,
+                   double Aim);
   // A new mark at the cut Byte, measured from the nearer of the marks Before
   // and After (the latter may be none); returns it.
   TTextMark AddMark(std::string_view Text, TTextMeasure& Measure, std::size_t Byte, const TTextMark& Before,
