@@ -11,8 +11,6 @@ using tv::CheckedAdd;
 using tv::CheckedSub;
 
 namespace {
-constexpr std::int32_t MinSizingWidth = 5;
-
 // A mod B in 0 .. B - 1 for B > 0.
 std::int64_t Remainder(std::int64_t A, std::int64_t B) { return ((A % B) + B) % B; }
 }  // namespace
@@ -38,7 +36,7 @@ void TTextGrid::SizingStep(std::int32_t X) {
   if (SizingCol_ < 0 || SizingCol_ >= ColCount()) return;
   TTextColumn& column = Columns_->GetItem(SizingCol_);
   const std::int32_t w =
-      std::max(MinSizingWidth, CheckedSub(CheckedSub(CheckedAdd(X, ScrollX_), SizingColLeft_), GutterExtent_));
+      std::max(MinColumnWidth, CheckedSub(CheckedSub(CheckedAdd(X, ScrollX_), SizingColLeft_), GutterExtent_));
   if (!FitToWidth_) {
     column.WriteWidth(w);
   } else {
@@ -46,13 +44,13 @@ void TTextGrid::SizingStep(std::int32_t X) {
     TTextColumn& next = Columns_->GetItem(SizingCol_ + 1);
     const std::int32_t others = CheckedSub(CheckedSub(VisibleColumnsWidth(), column.Width()), next.Width());
     const std::int32_t room = CheckedSub(CheckedSub(Host_.ClientRect().Right, GutterExtent_), others);
-    if (room > 2 * MinSizingWidth) {
-      const std::int32_t width = std::min(w, room - MinSizingWidth);
+    if (room > 2 * MinColumnWidth) {
+      const std::int32_t width = std::min(w, room - MinColumnWidth);
       column.WriteWidth(width);
       next.WriteWidth(room - width);
-    } else if (next.Width() < MinSizingWidth && room > MinSizingWidth) {
-      column.WriteWidth(room - MinSizingWidth);
-      next.WriteWidth(MinSizingWidth);
+    } else if (next.Width() < MinColumnWidth && room > MinColumnWidth) {
+      column.WriteWidth(room - MinColumnWidth);
+      next.WriteWidth(MinColumnWidth);
     }
   }
   UpdateLayout();

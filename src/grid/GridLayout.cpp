@@ -20,7 +20,8 @@ std::int32_t Narrow(std::int64_t Value) {
 // size, and the host then sends a size message (and with it a run) before
 // ShowScrollBars returns. From there on this run reads only the fields, which
 // the inner run may have rewritten, and the client size afresh; it carries
-// over only its own vertical-bar decision.
+// over only its own vertical-bar decision. The nested run finds the bars that
+// this one chose (see DecideScrollBars), so the nesting ends there.
 void TTextGrid::UpdateLayout() {
   ApplyMergedCells();
 
@@ -64,8 +65,9 @@ void TTextGrid::UpdateLayout() {
 
   if (ColumnsExtent_ < w) ScrollX_ = 0;
   if (RowsExtent_ < h) ScrollY_ = 0;
-  const bool vertBar = RowsExtent_ > h;
-  ShowScrollBars(ColumnsExtent_ > w, vertBar);
+  bool horzBar = false, vertBar = false;
+  DecideScrollBars(w, h, horzBar, vertBar);
+  ShowScrollBars(horzBar, vertBar);
 
   client = Host_.ClientRect();
   ScrollXMax_ = std::max(0, CheckedSub(CheckedAdd(ColumnsExtent_, GutterExtent_), client.Right));
@@ -90,6 +92,42 @@ void TTextGrid::UpdateLayout() {
   CellArea_ = {GutterExtent_, HeaderExtent_, client.Right, ShowFooter_ ? FooterTop_ : client.Bottom};
 }
 
+// Each bar takes room from the other: the vertical bar narrows the room of
+// the columns, the horizontal one lowers that of the rows. The bars chosen
+// are such that each shows exactly when the cells do not fit in the room
+// the other leaves, so that neither bar's appearance undoes the other's
+// decision: the bars shown now when they are so, else the fewest that are
+// (found from none, adding what the room left demands: at most two rounds).
+// Where the columns just fit without the vertical bar and the rows just fit
+// without the horizontal one, both "none" and "both" are such choices; the
+// bars shown now stay then, and a grid that shows one of the two goes to
+// none. W and H are the room of the columns and of the rows with the bars
+// shown now; with FitToWidth the columns take what the fit would make of
+// the room.
+void TTextGrid::DecideScrollBars(std::int32_t W, std::int32_t H, bool& Horz, bool& Vert) const {
+  const bool horzNow = Host_.ScrollBarShown(SB_HORZ), vertNow = Host_.ScrollBarShown(SB_VERT);
+  const std::int64_t horzExtent = Host_.ScrollBarExtent(SB_HORZ), vertExtent = Host_.ScrollBarExtent(SB_VERT);
+  const auto needHorz = [&](bool V) {
+    const std::int64_t room = std::int64_t{W} + (vertNow ? vertExtent : 0) - (V ? vertExtent : 0);
+    return (FitToWidth_ ? FittedExtent(room) : std::int64_t{ColumnsExtent_}) > room;
+  };
+  const auto needVert = [&](bool H2) {
+    const std::int64_t room = std::int64_t{H} + (horzNow ? horzExtent : 0) - (H2 ? horzExtent : 0);
+    return RowsExtent_ > room;
+  };
+  Horz = horzNow;
+  Vert = vertNow;
+  if (needHorz(Vert) == Horz && needVert(Horz) == Vert) return;
+  Horz = false;
+  Vert = false;
+  for (;;) {
+    const bool horz = needHorz(Vert), vert = needVert(Horz);
+    if (horz == Horz && vert == Vert) return;
+    Horz = horz;
+    Vert = vert;
+  }
+}
+
 void TTextGrid::CheckRowsFit(std::int32_t HeaderLines, std::int32_t Rows, std::int32_t Height) {
   CheckedMul(CheckedAdd(CheckedAdd(HeaderLines, Rows), 1), Height);
 }
@@ -104,31 +142,76 @@ std::int32_t TTextGrid::MeasureColumn(std::int32_t Col) {
   return std::max(widest, 20);
 }
 
-// A difference of D pixels over the N columns that may change moves each by
-// D div N and the first D mod N of them, in index order, by one pixel more:
-// what handing out one pixel at a time, column after column, comes to. The
-// columns that may grow are the visible, resizable ones; those that may
-// shrink besides are not FitSkipColumn. There is no lower bound: a narrow
-// client takes widths to zero and below.
+// The fit hands out one pixel at a time, walking the columns from the first
+// to the last and round again, to each column that may grow, or takes one
+// from each that may shrink, until the columns fill W. A column may grow
+// when it is visible and resizable, and shrink when besides it is not
+// FitSkipColumn and wider than MinColumnWidth, the least a dragged border
+// leaves. What the walk comes to: a difference of D pixels over N columns
+// moves each by D div N and the first D mod N of them, in index order, by
+// one pixel more, as long as none reaches that least width; one that does
+// stays there and the rest share what is left. Where no column can give
+// more, the columns stay wider than W.
 void TTextGrid::FitColumns(std::int32_t W) {
   const auto share = [&](bool Shrink) {
-    std::vector<TTextColumn*> movable;
+    // Each movable column with how far it may still move (for growing, as
+    // far as the difference).
+    const std::int64_t d = Shrink ? std::int64_t{ColumnsExtent_} - W : std::int64_t{W} - ColumnsExtent_;
+    std::vector<std::pair<TTextColumn*, std::int64_t>> movable;
     for (std::int32_t c = 0; c < ColCount(); ++c) {
       TTextColumn& column = Columns_->GetItem(c);
-      if (column.Visible() && column.CanResize() && !(Shrink && c == FitSkipColumn_)) movable.push_back(&column);
+      const std::int64_t room = FitRoom(c, Shrink, d);
+      if (room > 0) movable.emplace_back(&column, room);
     }
-    if (movable.empty()) return;
-    const std::int64_t d = Shrink ? std::int64_t{ColumnsExtent_} - W : std::int64_t{W} - ColumnsExtent_;
-    const std::int64_t n = static_cast<std::int64_t>(movable.size());
-    for (std::int64_t i = 0; i < n; ++i) {
-      const std::int64_t step = d / n + (i < d % n ? 1 : 0);
-      TTextColumn& column = *movable[static_cast<std::size_t>(i)];
-      column.WriteWidth(Narrow(column.Width() + (Shrink ? -step : step)));
+    std::vector<std::int64_t> steps(movable.size(), 0);
+    std::int64_t left = d;
+    while (left > 0) {
+      std::int64_t n = 0, least = 0;
+      for (std::size_t i = 0; i < movable.size(); ++i) {
+        const std::int64_t room = movable[i].second - steps[i];
+        if (room <= 0) continue;
+        least = n == 0 ? room : std::min(least, room);
+        ++n;
+      }
+      if (n == 0) break;
+      // Whole rounds until the first column reaches its limit, or the
+      // rounds and part of one that the rest of the difference makes.
+      const std::int64_t rounds = std::min(least, left / n);
+      std::int64_t extra = rounds < least ? left - rounds * n : 0;
+      for (std::size_t i = 0; i < movable.size(); ++i) {
+        if (movable[i].second - steps[i] <= 0) continue;
+        steps[i] += rounds + (extra > 0 ? 1 : 0);
+        if (extra > 0) --extra;
+      }
+      left -= rounds < least ? left : rounds * n;
     }
-    ColumnsExtent_ = W;
+    std::int64_t moved = 0;
+    for (std::size_t i = 0; i < movable.size(); ++i) {
+      TTextColumn& column = *movable[i].first;
+      column.WriteWidth(Narrow(column.Width() + (Shrink ? -steps[i] : steps[i])));
+      moved += steps[i];
+    }
+    ColumnsExtent_ = Narrow(ColumnsExtent_ + (Shrink ? -moved : moved));
   };
   if (ColumnsExtent_ < W) share(false);
   if (ColumnsExtent_ > W) share(true);
+}
+
+std::int64_t TTextGrid::FitRoom(std::int32_t Col, bool Shrink, std::int64_t Difference) const {
+  const TTextColumn& column = Columns_->GetItem(Col);
+  if (!column.Visible() || !column.CanResize()) return 0;
+  if (!Shrink) return Difference;
+  if (Col == FitSkipColumn_) return 0;
+  return std::max<std::int64_t>(0, std::int64_t{column.Width()} - MinColumnWidth);
+}
+
+std::int64_t TTextGrid::FittedExtent(std::int64_t W) const {
+  const bool shrink = ColumnsExtent_ > W;
+  const std::int64_t d = shrink ? ColumnsExtent_ - W : W - ColumnsExtent_;
+  std::int64_t room = 0;
+  for (std::int32_t c = 0; c < ColCount() && room < d; ++c) room += FitRoom(c, shrink, d);
+  const std::int64_t moved = std::min(room, d);
+  return shrink ? ColumnsExtent_ - moved : ColumnsExtent_ + moved;
 }
 
 // The count setters leave the moving corner where it was (the shifted arrow

@@ -30,6 +30,10 @@
 
 class TTextGrid : public TGridObject {
  public:
+  // The least width a dragged column border and the fit leave a column,
+  // pixels.
+  static constexpr std::int32_t MinColumnWidth = 5;
+
   // A grid without columns, 5 rows, 200 x 200 used size, no window work yet;
   // Host must outlive the grid. The host calls CreateWnd once its window exists.
   explicit TTextGrid(TTextGridHost& Host);
@@ -509,6 +513,14 @@ class TTextGrid : public TGridObject {
   static void CheckRowsFit(std::int32_t HeaderLines, std::int32_t Rows, std::int32_t Height);
   // The fit of the visible, resizable columns to the width W.
   void FitColumns(std::int32_t W);
+  // How far the fit may move column Col toward a difference of Difference
+  // pixels: 0 for a column it leaves alone.
+  std::int64_t FitRoom(std::int32_t Col, bool Shrink, std::int64_t Difference) const;
+  // The ColumnsExtent that FitColumns(W) would leave.
+  std::int64_t FittedExtent(std::int64_t W) const;
+  // The bars the layout shows, for the room W of the columns and H of the
+  // rows that the client leaves with the bars shown now.
+  void DecideScrollBars(std::int32_t W, std::int32_t H, bool& Horz, bool& Vert) const;
   // After a change of the column or the row count: the current cell is
   // brought into the columns and rows (-1, -1 without a column or a row) and
   // the selection collapses onto it; a fill drag outside the grid is cancelled.

@@ -78,6 +78,11 @@ class TTextGridHost {
   // Shows or hides one bar. A change may change the client size; the host
   // then calls the grid's WMSize before it returns, as a window does.
   virtual void ShowScrollBar(std::int32_t Kind, bool Show) = 0;
+  // True while the bar of Kind is shown.
+  virtual bool ScrollBarShown(std::int32_t Kind) const = 0;
+  // What a shown bar of Kind takes of the client area: the height of the
+  // horizontal bar, the width of the vertical one, pixels.
+  virtual std::int32_t ScrollBarExtent(std::int32_t Kind) const = 0;
 
   // --- Caret (one per thread, in the window with the focus) -----------------------
   virtual void CreateCaret(std::int32_t Width, std::int32_t Height) = 0;

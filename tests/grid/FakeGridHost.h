@@ -101,6 +101,8 @@ struct TFakeGridHost : TTextGridHost {
     Bar[Kind] = Show;
     SendSize();
   }
+  bool ScrollBarShown(std::int32_t Kind) const override { return Bar[Kind]; }
+  std::int32_t ScrollBarExtent(std::int32_t) const override { return BarExtent; }
   void CreateCaret(std::int32_t W, std::int32_t H) override {
     CaretCalls.push_back("create " + std::to_string(W) + "x" + std::to_string(H));
   }

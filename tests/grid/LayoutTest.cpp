@@ -88,7 +88,10 @@ TEST(Layout, FitToWidth) {
       {"grow", {50, 50, 50}, 200, -1, {67, 67, 66}},
       {"shrink", {100, 100, 100}, 250, -1, {83, 83, 84}},
       {"shrink past the skipped column", {100, 100, 100}, 250, 1, {75, 100, 75}},
-      {"no lower bound", {10, 10, 10}, -20, -1, {-7, -7, -6}},
+      {"eight columns in 60 pixels", std::vector<int>(8, 64), 60, -1, {7, 7, 7, 7, 8, 8, 8, 8}},
+      {"none below 5 pixels", {10, 10, 10}, -20, -1, {5, 5, 5}},
+      {"one at 5, the rest share", {100, 6, 100}, 150, -1, {72, 5, 73}},
+      {"one already narrower stays", {3, 100}, 50, -1, {3, 47}},
   };
   for (const Row& r : rows) {
     TGridFixture f(r.ClientWidth, 200);
@@ -103,6 +106,26 @@ TEST(Layout, FitToWidth) {
     EXPECT_EQ(Widths(g), r.After) << r.Name;
     EXPECT_EQ(g.FitSkipColumn(), -1) << r.Name;
   }
+}
+
+// Where even the least widths do not fit, the columns overflow and the
+// horizontal bar scrolls them as without the fit.
+TEST(Layout, FitToWidthOverflowsAtTheLeastWidth) {
+  TGridFixture f(30, 200);
+  TTextGrid& g = f.Grid;
+  SetColumns(g, std::vector<int>(8, 64));
+  g.SetFitToWidth(true);
+  EXPECT_EQ(Widths(g), std::vector<int>(8, 5));
+  EXPECT_EQ(g.ColumnsExtent(), 40);
+  EXPECT_TRUE(f.Host.Bar[0]);
+  EXPECT_EQ(g.ScrollXMax(), 10);
+  g.SetScrollX(10);
+  EXPECT_EQ(g.ScrollX(), 10);
+  // Wide enough again: the columns follow and the bar goes.
+  f.Host.Resize(100, 200);
+  EXPECT_EQ(g.ColumnsExtent(), 100);
+  EXPECT_FALSE(f.Host.Bar[0]);
+  EXPECT_EQ(g.ScrollX(), 0);
 }
 
 TEST(Layout, FitWithoutResizableColumnsChangesNothing) {
@@ -165,6 +188,57 @@ TEST(Layout, NestedSizeMessageDuringShowScrollBars) {
   // The last range update names the outer run's values.
   ASSERT_GE(f.Host.ScrollCalls.size(), 2u);
   EXPECT_EQ(f.Host.ScrollCalls.back(), (TFakeGridHost::TScrollCall{1, 198, 0, 5}));
+}
+
+// Columns of 190 and ten rows of 18 under a header line fit a 200 x 200
+// client without bars, and need both once either shows: both "none" and
+// "both" let each bar show exactly when the cells do not fit beside the
+// other. A grid showing both keeps them; one showing a single bar (which
+// would hide it and show the other, without end) goes to none.
+TEST(Layout, BarsThatTakeEachOthersRoomSettle) {
+  struct Case {
+    const char* Name;
+    int FromWidth, FromHeight;
+    bool FromHorz, FromVert, Horz, Vert;
+  };
+  const Case cases[] = {
+      {"from none", 300, 300, false, false, false, false},
+      {"from both", 150, 150, true, true, true, true},
+      {"from the horizontal bar", 150, 300, true, false, false, false},
+      {"from the vertical bar", 300, 150, false, true, false, false},
+  };
+  for (const Case& c : cases) {
+    TGridFixture f(c.FromWidth, c.FromHeight);
+    TTextGrid& g = f.Grid;
+    SetColumns(g, {190});
+    g.SetRowCount(10);
+    EXPECT_EQ(f.Host.Bar[0], c.FromHorz) << c.Name;
+    EXPECT_EQ(f.Host.Bar[1], c.FromVert) << c.Name;
+    f.Host.SizeMessages = 0;
+    f.Host.Resize(200, 200);
+    EXPECT_EQ(f.Host.Bar[0], c.Horz) << c.Name;
+    EXPECT_EQ(f.Host.Bar[1], c.Vert) << c.Name;
+    EXPECT_LE(f.Host.SizeMessages, 3) << c.Name;
+    EXPECT_EQ(g.ScrollXMax(), c.Horz ? 7 : 0) << c.Name;
+    EXPECT_EQ(g.ScrollYMax(), c.Vert ? 18 : 0) << c.Name;
+  }
+}
+
+// The vertical bar comes only with the horizontal one, in the run that the
+// horizontal bar's size message nests: the footer takes the last whole row
+// band of the client, not the place after the last row, which the bar hides.
+TEST(Layout, FooterFollowsTheBarsThatShow) {
+  TGridFixture f(200, 200);
+  TTextGrid& g = f.Grid;
+  SetColumns(g, {100});
+  g.SetShowFooter(true);
+  g.SetRowCount(9);
+  EXPECT_FALSE(f.Host.Bar[1]);
+  g.Columns()[0].SetWidth(250);
+  EXPECT_TRUE(f.Host.Bar[0]);
+  EXPECT_TRUE(f.Host.Bar[1]);
+  EXPECT_EQ(g.FooterTop(), 161);
+  EXPECT_EQ(g.CellArea(), (tv::TRect{0, 18, 183, 161}));
 }
 
 TEST(Layout, AllColumnsHiddenKeepsTheLastGeometry) {

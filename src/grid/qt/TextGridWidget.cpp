@@ -93,6 +93,9 @@ class TTextGridWidget::THost : public TTextGridHost {
     W_.LayoutChildren();
   }
 
+  bool ScrollBarShown(std::int32_t Kind) const override { return W_.BarShown_[Kind == SB_HORZ ? 0 : 1]; }
+  std::int32_t ScrollBarExtent(std::int32_t) const override { return TTextGridWidget::ScrollBarExtent; }
+
   // The caret, drawn over the back buffer by the widget. One per window: a
   // new one replaces the old, hidden.
   void CreateCaret(std::int32_t Width, std::int32_t Height) override {
@@ -322,9 +325,9 @@ void TTextGridWidget::paintEvent(QPaintEvent* Event) {
                ToQColor(tv::clBtnFace));
   }
   if (BorderStyle_ == bsSingle) {
-    // A sunken edge: dark grey and black above and left, white and light
-    // grey below and right.
-    const QRect outer = rect().adjusted(0, 0, -1, -1);
+    // A sunken edge on the widget's two outermost rings of pixels: grey and
+    // dark grey above and left, white and light grey below and right.
+    const QRect outer = rect();
     const QRect inner = outer.adjusted(1, 1, -1, -1);
     p.setPen(QColor(160, 160, 160));
     p.drawLine(outer.topLeft(), outer.topRight());

@@ -1,0 +1,184 @@
+// The real widget's frame. Its two scroll bars take each other's room:
+// jumps between sizes settle at once with the bars each grid needs, with and
+// without the border, and a further round of events changes nothing. The
+// single border lies on the outermost pixels, and every pixel of the widget
+// is painted.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QScrollBar>
+#include <random>
+
+#include "FakeGridHost.h"
+#include "grid/qt/TextGridWidget.h"
+
+namespace {
+
+struct WidgetEnvironment : ::testing::Environment {
+  void SetUp() override { EnsureWidgetApplication(); }
+};
+const ::testing::Environment* const Environment = ::testing::AddGlobalTestEnvironment(new WidgetEnvironment);
+
+// What a jump leaves: which bars show, the ranges and offsets, the client.
+struct TBarState {
+  bool Horz, Vert;
+  int XMax, YMax, X, Y, ClientW, ClientH;
+  friend bool operator==(const TBarState&, const TBarState&) = default;
+};
+
+std::ostream& operator<<(std::ostream& Out, const TBarState& S) {
+  return Out << "bars " << S.Horz << S.Vert << " max " << S.XMax << "," << S.YMax << " at " << S.X << "," << S.Y
+             << " client " << S.ClientW << "x" << S.ClientH;
+}
+
+TBarState StateOf(TTextGridWidget& W) {
+  const TTextGrid& g = W.Grid();
+  const tv::TRect client = g.Host().ClientRect();
+  return {g.Host().ScrollBarShown(SB_HORZ), g.Host().ScrollBarShown(SB_VERT), g.ScrollXMax(), g.ScrollYMax(),
+          g.ScrollX(), g.ScrollY(), client.Right, client.Bottom};
+}
+
+// Each bar shows exactly when the cells do not fit in the room that the
+// client leaves them beside the other, and the Qt bars show as the grid says.
+void ExpectSettled(TTextGridWidget& W, const std::string& Where) {
+  const TTextGrid& g = W.Grid();
+  const TBarState s = StateOf(W);
+  const int footer = g.ShowFooter() ? g.DefRowHeight() : 0;
+  if (g.ColumnsExtent() > 0) {
+    EXPECT_EQ(s.Horz, g.ColumnsExtent() > s.ClientW - g.GutterExtent()) << Where << ": " << s;
+    EXPECT_EQ(s.Vert, g.RowsExtent() > s.ClientH - g.HeaderExtent() - footer) << Where << ": " << s;
+  }
+  const auto bars = W.findChildren<QScrollBar*>();
+  ASSERT_EQ(bars.size(), 2);
+  for (QScrollBar* bar : bars) {
+    EXPECT_EQ(!bar->isHidden(), bar->orientation() == Qt::Horizontal ? s.Horz : s.Vert) << Where;
+  }
+  QApplication::processEvents();
+  EXPECT_EQ(StateOf(W), s) << Where << ": a further round of events changed the bars";
+}
+
+// The two grids of the fault reports: each died of a layout that nested
+// without end while its bars took each other's room.
+TEST(WidgetBars, TheReportedGridsSettle) {
+  {
+    TTextGridWidget w;
+    w.SetBorderStyle(bsNone);
+    TTextGrid& g = w.Grid();
+    g.SetColCount(2);
+    for (int c = 0; c < 2; ++c) g.Columns()[c].SetWidth(185);
+    g.SetRowCount(15);
+    w.resize(350, 400);
+    w.show();
+    QApplication::processEvents();
+    ExpectSettled(w, "350 x 400");
+    EXPECT_TRUE(StateOf(w).Horz);
+    w.resize(400, 300);
+    QApplication::processEvents();
+    ExpectSettled(w, "400 x 300");
+  }
+  {
+    TTextGridWidget w;
+    TTextGrid& g = w.Grid();
+    g.SetColCount(5);
+    for (int c = 0; c < 5; ++c) g.Columns()[c].SetWidth(64);
+    g.SetRowCount(30);
+    w.resize(300, 600);
+    w.show();
+    QApplication::processEvents();
+    for (int width = 100; width <= 800; width += 10) {
+      for (int height = 100; height <= 700; height += 10) {
+        w.resize(300, 600);
+        w.resize(width, height);
+        ExpectSettled(w, std::to_string(width) + " x " + std::to_string(height));
+        if (HasFailure()) return;
+      }
+    }
+  }
+}
+
+// Random grids, with and without border, gutter, footer and the fit, jump
+// between random sizes and sizes where the columns or the rows just fit
+// with or without a bar.
+TEST(WidgetBars, RandomGridsSettleAtEverySize) {
+  std::mt19937 random(20261211);
+  const auto pick = [&](int Low, int High) { return std::uniform_int_distribution<int>(Low, High)(random); };
+  for (int grid = 0; grid < 40; ++grid) {
+    TTextGridWidget w;
+    w.SetBorderStyle(pick(0, 1) == 0 ? bsNone : bsSingle);
+    TTextGrid& g = w.Grid();
+    const int columns = pick(1, 6);
+    g.SetColCount(columns);
+    for (int c = 0; c < columns; ++c) g.Columns()[c].SetWidth(pick(5, 200));
+    g.SetRowCount(pick(0, 40));
+    g.SetHeaderLine(pick(0, 2));
+    g.SetDefRowHeight(pick(12, 24));
+    if (pick(0, 1) == 1) {
+      g.SetGutterKind(gkNumber);
+      g.SetGutterWidth(pick(10, 30));
+    } else {
+      g.SetGutterKind(gkNone);
+    }
+    g.SetShowFooter(pick(0, 3) == 0);
+    g.SetFitToWidth(pick(0, 3) == 0);
+    w.resize(pick(50, 600), pick(50, 600));
+    w.show();
+    QApplication::processEvents();
+    const int border = w.BorderStyle() == bsSingle ? 4 : 0;
+    for (int jump = 0; jump < 30; ++jump) {
+      int width = pick(20, 700), height = pick(20, 700);
+      if (pick(0, 1) == 1) {
+        // Near where the columns or the rows just fit, with or without a bar.
+        const int footer = g.ShowFooter() ? g.DefRowHeight() : 0;
+        width = g.ColumnsExtent() + g.GutterExtent() + border + pick(-2, 2) + pick(0, 1) * 17;
+        height = g.RowsExtent() + g.HeaderExtent() + footer + border + pick(-2, 2) + pick(0, 1) * 17;
+      }
+      w.resize(std::max(width, 1), std::max(height, 1));
+      ExpectSettled(w, "grid " + std::to_string(grid) + ", jump to " + std::to_string(width) + " x " +
+                           std::to_string(height));
+      if (HasFailure()) return;
+    }
+  }
+}
+
+// Rendered over a picture of a colour that the widget never paints, with
+// no background filled first: no pixel may keep that colour. Bars of every
+// kind, with and without the border; the border's two outer lines are the
+// widget's outermost pixels.
+TEST(WidgetFrame, EveryPixelIsPainted) {
+  const QColor marker(255, 0, 255);
+  struct Case {
+    const char* Name;
+    int Columns, Rows;  // columns of 100 pixels, rows of 18
+  };
+  const Case cases[] = {{"no bar", 2, 5}, {"horizontal bar", 6, 5}, {"vertical bar", 2, 40}, {"both bars", 6, 40}};
+  for (const Case& c : cases) {
+    for (const TBorderStyle border : {bsNone, bsSingle}) {
+      TTextGridWidget w;
+      w.SetBorderStyle(border);
+      w.Grid().SetColCount(c.Columns);
+      for (int i = 0; i < c.Columns; ++i) w.Grid().Columns()[i].SetWidth(100);
+      w.Grid().SetRowCount(c.Rows);
+      w.resize(420, 300);
+      w.show();
+      QApplication::processEvents();
+      QImage picture(w.size(), QImage::Format_RGB32);
+      picture.fill(marker);
+      w.render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
+      int kept = 0;
+      for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) kept += picture.pixelColor(x, y) == marker ? 1 : 0;
+      }
+      const std::string name = std::string(c.Name) + (border == bsSingle ? ", single border" : ", no border");
+      EXPECT_EQ(kept, 0) << name;
+      if (border != bsSingle) continue;
+      EXPECT_EQ(picture.pixelColor(0, 0).name().toStdString(), QColor(160, 160, 160).name().toStdString()) << name;
+      EXPECT_EQ(picture.pixelColor(419, 299).name().toStdString(), QColor(Qt::white).name().toStdString()) << name;
+      EXPECT_EQ(picture.pixelColor(419, 150).name().toStdString(), QColor(Qt::white).name().toStdString()) << name;
+      EXPECT_EQ(picture.pixelColor(1, 1).name().toStdString(), QColor(105, 105, 105).name().toStdString()) << name;
+      EXPECT_EQ(picture.pixelColor(418, 298).name().toStdString(), QColor(227, 227, 227).name().toStdString()) << name;
+    }
+  }
+}
+
+}  // namespace
