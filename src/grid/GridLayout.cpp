@@ -63,10 +63,10 @@ void TTextGrid::UpdateLayout() {
     FitSkipColumn_ = -1;
   }
 
-  if (ColumnsExtent_ < w) ScrollX_ = 0;
-  if (RowsExtent_ < h) ScrollY_ = 0;
   bool horzBar = false, vertBar = false;
   DecideScrollBars(w, h, horzBar, vertBar);
+  if (ColumnsExtent_ < w) ScrollX_ = 0;
+  if (RowsExtent_ < h) ScrollY_ = 0;
   ShowScrollBars(horzBar, vertBar);
 
   client = Host_.ClientRect();
@@ -102,30 +102,36 @@ void TTextGrid::UpdateLayout() {
 // without the horizontal one, both "none" and "both" are such choices; the
 // bars shown now stay then, and a grid that shows one of the two goes to
 // none. W and H are the room of the columns and of the rows with the bars
-// shown now; with FitToWidth the columns take what the fit would make of
-// the room.
-void TTextGrid::DecideScrollBars(std::int32_t W, std::int32_t H, bool& Horz, bool& Vert) const {
+// shown now.
+//
+// With FitToWidth the columns take what a fit makes of their room. Other
+// bars bring a run of their own (through the size message), whose fit, with
+// FitSkipColumn spent, makes the columns FittedExtent of the room. When the
+// bars shown now are chosen although they were not so as the columns
+// stood, the fit that left the skipped column out is the cause: it runs
+// again, as the other bars' runs would.
+void TTextGrid::DecideScrollBars(std::int32_t W, std::int32_t H, bool& Horz, bool& Vert) {
   const bool horzNow = Host_.ScrollBarShown(SB_HORZ), vertNow = Host_.ScrollBarShown(SB_VERT);
   const std::int64_t horzExtent = Host_.ScrollBarExtent(SB_HORZ), vertExtent = Host_.ScrollBarExtent(SB_VERT);
-  const auto needHorz = [&](bool V) {
-    const std::int64_t room = std::int64_t{W} + (vertNow ? vertExtent : 0) - (V ? vertExtent : 0);
-    return (FitToWidth_ ? FittedExtent(room) : std::int64_t{ColumnsExtent_}) > room;
-  };
+  const auto roomW = [&](bool V) { return std::int64_t{W} + (vertNow ? vertExtent : 0) - (V ? vertExtent : 0); };
   const auto needVert = [&](bool H2) {
-    const std::int64_t room = std::int64_t{H} + (horzNow ? horzExtent : 0) - (H2 ? horzExtent : 0);
-    return RowsExtent_ > room;
+    return RowsExtent_ > std::int64_t{H} + (horzNow ? horzExtent : 0) - (H2 ? horzExtent : 0);
   };
   Horz = horzNow;
   Vert = vertNow;
-  if (needHorz(Vert) == Horz && needVert(Horz) == Vert) return;
+  if ((ColumnsExtent_ > roomW(vertNow)) == horzNow && needVert(horzNow) == vertNow) return;
+  const auto needHorz = [&](bool V) {
+    return (FitToWidth_ ? FittedExtent(roomW(V)) : std::int64_t{ColumnsExtent_}) > roomW(V);
+  };
   Horz = false;
   Vert = false;
-  for (;;) {
+  for (int round = 0; round < 3; ++round) {
     const bool horz = needHorz(Vert), vert = needVert(Horz);
-    if (horz == Horz && vert == Vert) return;
+    if (horz == Horz && vert == Vert) break;
     Horz = horz;
     Vert = vert;
   }
+  if (FitToWidth_ && Horz == horzNow && Vert == vertNow) FitColumns(W);
 }
 
 void TTextGrid::CheckRowsFit(std::int32_t HeaderLines, std::int32_t Rows, std::int32_t Height) {

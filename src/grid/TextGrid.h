@@ -519,8 +519,9 @@ class TTextGrid : public TGridObject {
   // The ColumnsExtent that FitColumns(W) would leave.
   std::int64_t FittedExtent(std::int64_t W) const;
   // The bars the layout shows, for the room W of the columns and H of the
-  // rows that the client leaves with the bars shown now.
-  void DecideScrollBars(std::int32_t W, std::int32_t H, bool& Horz, bool& Vert) const;
+  // rows that the client leaves with the bars shown now (with FitToWidth,
+  // may fit the columns again).
+  void DecideScrollBars(std::int32_t W, std::int32_t H, bool& Horz, bool& Vert);
   // After a change of the column or the row count: the current cell is
   // brought into the columns and rows (-1, -1 without a column or a row) and
   // the selection collapses onto it; a fill drag outside the grid is cancelled.

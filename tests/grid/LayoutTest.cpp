@@ -3,6 +3,8 @@
 // limits the setters keep.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "FakeGridHost.h"
 #include "platform/Errors.h"
 
@@ -128,6 +130,61 @@ TEST(Layout, FitToWidthOverflowsAtTheLeastWidth) {
   EXPECT_EQ(g.ScrollX(), 0);
 }
 
+// The fit as the walk it is described as: one pixel at a time to or from
+// each column that may move, from the first column to the last and round
+// again, until the columns fill W or none can move. Random columns (some
+// hidden, fixed, skipped or already narrower than 5 pixels) and widths.
+TEST(Layout, FitToWidthIsThePixelWalk) {
+  std::mt19937 random(4223);
+  const auto pick = [&](int Low, int High) { return std::uniform_int_distribution<int>(Low, High)(random); };
+  for (int run = 0; run < 500; ++run) {
+    const int count = pick(1, 8);
+    std::vector<int> widths;
+    for (int c = 0; c < count; ++c) widths.push_back(pick(0, 3) == 0 ? pick(0, 6) : pick(1, 150));
+    const int client = pick(-20, 700);
+    TGridFixture f(client, 200);
+    TTextGrid& g = f.Grid;
+    SetColumns(g, widths);
+    g.SetRowCount(0);
+    std::vector<bool> visible(count), resizable(count);
+    for (int c = 0; c < count; ++c) {
+      visible[c] = pick(0, 5) != 0;
+      resizable[c] = pick(0, 5) != 0;
+      g.Columns()[c].SetCanResize(resizable[c]);
+    }
+    // The last column whose Visible changes is left out of the shrinking.
+    if (pick(0, 1) == 1) {
+      const int skip = pick(0, count - 1);
+      g.Columns()[skip].SetVisible(!visible[skip]);
+    }
+    for (int c = 0; c < count; ++c) g.Columns()[c].SetVisible(visible[c]);
+    const int skipped = g.FitSkipColumn();
+    g.SetFitToWidth(true);
+
+    std::vector<int> walk = widths;
+    int extent = 0;
+    for (int c = 0; c < count; ++c) extent += visible[c] ? walk[c] : 0;
+    if (std::count(visible.begin(), visible.end(), true) > 0) {
+      for (const bool shrink : {false, true}) {
+        const auto moves = [&](int C) {
+          return visible[C] && resizable[C] && (!shrink || (C != skipped && walk[C] > 5));
+        };
+        while (shrink ? extent > client : extent < client) {
+          bool moved = false;
+          for (int c = 0; c < count && extent != client; ++c) {
+            if (!moves(c)) continue;
+            walk[c] += shrink ? -1 : 1;
+            extent += shrink ? -1 : 1;
+            moved = true;
+          }
+          if (!moved) break;
+        }
+      }
+    }
+    ASSERT_EQ(Widths(g), walk) << "run " << run << ", client " << client << ", skipped " << skipped;
+  }
+}
+
 TEST(Layout, FitWithoutResizableColumnsChangesNothing) {
   TGridFixture f(200, 200);
   TTextGrid& g = f.Grid;
@@ -221,6 +278,65 @@ TEST(Layout, BarsThatTakeEachOthersRoomSettle) {
     EXPECT_LE(f.Host.SizeMessages, 3) << c.Name;
     EXPECT_EQ(g.ScrollXMax(), c.Horz ? 7 : 0) << c.Name;
     EXPECT_EQ(g.ScrollYMax(), c.Vert ? 18 : 0) << c.Name;
+  }
+}
+
+// Random grids (gutter, footer, header lines, the fit with skipped, fixed,
+// hidden and narrow columns) through random resizes and changes of widths,
+// visibility and rows: after each, each bar shows exactly when the cells
+// do not fit beside the other, the footer sits where the bars put it, and
+// the size messages the bars sent stay few.
+TEST(Layout, RandomChangesSettle) {
+  std::mt19937 random(103);
+  const auto pick = [&](int Low, int High) { return std::uniform_int_distribution<int>(Low, High)(random); };
+  for (int grid = 0; grid < 300; ++grid) {
+    TGridFixture f(pick(20, 500), pick(20, 500));
+    TTextGrid& g = f.Grid;
+    const int count = pick(1, 6);
+    SetColumns(g, std::vector<int>(count, 60));
+    if (pick(0, 1) == 1) {
+      g.SetGutterKind(gkBlank);
+      g.SetGutterWidth(pick(5, 40));
+    }
+    g.SetHeaderLine(pick(0, 2));
+    g.SetShowFooter(pick(0, 2) == 0);
+    g.SetFitToWidth(pick(0, 1) == 1);
+    for (int c = 0; c < count; ++c) g.Columns()[c].SetCanResize(pick(0, 4) != 0);
+    for (int step = 0; step < 40; ++step) {
+      switch (pick(0, 4)) {
+        case 0:
+          g.Columns()[pick(0, count - 1)].SetVisible(pick(0, 3) != 0);
+          break;
+        case 1:
+          g.Columns()[pick(0, count - 1)].SetWidth(pick(0, 3) == 0 ? pick(0, 6) : pick(5, 300));
+          break;
+        case 2:
+          g.SetRowCount(pick(0, 40));
+          break;
+        default:
+          f.Host.SizeMessages = 0;
+          if (pick(0, 1) == 1) {
+            f.Host.Resize(pick(1, 600), pick(1, 600));
+          } else {
+            // Where the columns or the rows just fit, with or without a bar.
+            const int footer = g.ShowFooter() ? 18 : 0;
+            f.Host.Resize(g.ColumnsExtent() + g.GutterExtent() + pick(-2, 2) + pick(0, 1) * 17,
+                          g.RowsExtent() + g.HeaderExtent() + footer + pick(-2, 2) + pick(0, 1) * 17);
+          }
+          ASSERT_LE(f.Host.SizeMessages, 3) << "grid " << grid << ", step " << step;
+      }
+      if (g.ColumnsExtent() == 0) continue;
+      const tv::TRect client = f.Host.ClientRect();
+      const int footer = g.ShowFooter() ? 18 : 0;
+      const std::string where = "grid " + std::to_string(grid) + ", step " + std::to_string(step);
+      ASSERT_EQ(f.Host.Bar[0], g.ColumnsExtent() > client.Right - g.GutterExtent()) << where;
+      ASSERT_EQ(f.Host.Bar[1], g.RowsExtent() > client.Bottom - g.HeaderExtent() - footer) << where;
+      if (g.ShowFooter()) {
+        ASSERT_EQ(g.FooterTop(), f.Host.Bar[1] ? (client.Bottom / 18 - 1) * 18 - 1
+                                               : (g.HeaderExtent() / 18 + g.RowCount()) * 18 - 1)
+            << where;
+      }
+    }
   }
 }
 
