@@ -55,4 +55,38 @@ void BM_PaintScreenfulLongTexts(benchmark::State& State) {
 }
 BENCHMARK(BM_PaintScreenfulLongTexts)->Unit(benchmark::kMicrosecond);
 
+// The paint right after the first row was deleted (DeleteRow(0), as
+// Ctrl+Delete on it does): every text has moved up a row and one row more
+// comes into view. The texts keep what was measured of them, so the paint
+// should cost about what the paint of the screenful does. Between the
+// timed paints the row goes back in with its texts (not timed), and one
+// such round before the loop measures the row that comes into view.
+//   grid_bench --benchmark_filter=AfterDelete
+void PaintAfterDelete(benchmark::State& State, std::size_t Length) {
+  const auto w = Screenful(Length);
+  TTextGrid& g = w->Grid();
+  const auto restoreFirstRow = [&] {
+    g.InsertRow(0);
+    for (int c = 0; c < Columns; ++c) g.SetCellText(c, 0, CellText(c, 0, Length));
+  };
+  g.DeleteRow(0);
+  g.Paint();
+  restoreFirstRow();
+  for (auto _ : State) {
+    State.PauseTiming();
+    g.DeleteRow(0);
+    State.ResumeTiming();
+    g.Paint();
+    State.PauseTiming();
+    restoreFirstRow();
+    State.ResumeTiming();
+  }
+}
+
+void BM_PaintScreenfulShortTextsAfterDelete(benchmark::State& State) { PaintAfterDelete(State, 0); }
+BENCHMARK(BM_PaintScreenfulShortTextsAfterDelete)->Unit(benchmark::kMicrosecond);
+
+void BM_PaintScreenfulLongTextsAfterDelete(benchmark::State& State) { PaintAfterDelete(State, 100'000); }
+BENCHMARK(BM_PaintScreenfulLongTextsAfterDelete)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
