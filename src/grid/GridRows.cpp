@@ -22,10 +22,9 @@ void TTextGrid::DeleteRow(std::int32_t Row) {
   if (Row < 0 || Row >= RowCount_) return;
   for (std::int32_t c = 0; c < ColCount(); ++c) {
     TCellStrings& strings = Columns_->GetItem(c).Strings();
-    if (strings.Count() <= Row) continue;
-    // Only the texts move; every tag stays at its index.
-    for (std::int32_t i = Row; i < strings.Count() - 1; ++i) strings.Put(i, std::string(strings[i + 1]));
-    strings.Put(strings.Count() - 1, std::string());
+    // Only the texts move, each with what was measured of it; every tag
+    // stays at its index.
+    if (strings.Count() > Row) strings.DeleteText(Row);
   }
   if (CurRow_ == RowCount_ - 1) --CurRow_;
   SetRowCount(RowCount_ - 1);

@@ -23,6 +23,15 @@ void TCellStrings::Insert(std::int32_t Index, std::string Text, std::int32_t Tag
 
 void TCellStrings::Delete(std::int32_t Index) { Items_.erase(Items_.begin() + static_cast<std::ptrdiff_t>(Checked(Index))); }
 
+void TCellStrings::DeleteText(std::int32_t Index) {
+  for (std::size_t i = Checked(Index); i + 1 < Items_.size(); ++i) {
+    Items_[i].Text = std::move(Items_[i + 1].Text);
+    Items_[i].Measure = std::move(Items_[i + 1].Measure);
+  }
+  Items_.back().Text.clear();
+  Items_.back().Measure.reset();
+}
+
 void TCellStrings::PadTo(std::int32_t Count) {
   if (Count > this->Count()) Items_.resize(static_cast<std::size_t>(Count));
 }

@@ -114,6 +114,10 @@ class TCellStrings {
   // Inserts before Index (0 .. Count).
   void Insert(std::int32_t Index, std::string Text, std::int32_t Tag = 0);
   void Delete(std::int32_t Index);
+  // Removes the text of entry Index: the later texts move up one entry,
+  // each with its measure, and the last entry holds an empty text. The list
+  // keeps its length and every tag stays at its index.
+  void DeleteText(std::int32_t Index);
   void Clear() { Items_.clear(); }
   // Appends empty entries (tag 0) until the list holds Count entries.
   void PadTo(std::int32_t Count);

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -189,6 +191,59 @@ TEST(LongTextCells, PaintedThroughAMeasureKeptWithTheCell) {
   EXPECT_EQ(canvas.Widths[0].Seen, "measure 3");
   EXPECT_EQ(canvas.Widths[1].Seen, "measure 2");
   EXPECT_EQ(canvas.PlainLongest, TCellStrings::LongText - 1);
+}
+
+// A deleted row takes its texts' measures with it; the texts below move up
+// with theirs, by DeleteRow and by Ctrl+Delete alike, and the rows above
+// keep their own. The texts differ in length, which tells the rows apart.
+TEST(LongTextCells, MeasuresMoveUpWithTheTextsWhenARowIsDeleted) {
+  struct TCase {
+    const char* Name;
+    std::function<void(TTextGrid&)> Delete;
+  };
+  const TCase cases[] = {{"DeleteRow(1)", [](TTextGrid& g) { g.DeleteRow(1); }},
+                         {"Ctrl+Delete on row 1", [](TTextGrid& g) {
+                            TVirtualKey key = VK_DELETE;
+                            g.KeyDown(key, ssCtrl);
+                          }}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TGridFixture f{400, 200};
+    TMeasureLog canvas;
+    f.Host.Target = &canvas;
+    TTextGrid& g = f.Grid;
+    g.SetColCount(2);
+    g.SetRowCount(4);
+    g.Columns()[1].SetHorzAlign(haCenter);
+    const auto text = [](std::int32_t Col, std::int32_t Row) {
+      return Words(1000) + std::string(static_cast<std::size_t>(1 + Row + 4 * Col), '#');
+    };
+    for (std::int32_t r = 0; r < 4; ++r) {
+      g.SetCellText(0, r, text(0, r));
+      g.SetCellText(1, r, text(1, r));
+    }
+    g.Paint();
+    canvas.Forget();
+    g.Paint();
+    // The measure that each text (by its length) came with.
+    const auto measures = [&] {
+      std::map<std::size_t, std::string> seen;
+      for (const auto& use : canvas.Widths) seen[use.Bytes] = use.Seen;
+      return seen;
+    };
+    std::map<std::size_t, std::string> before = measures();
+    ASSERT_EQ(before.size(), 8u);
+    before.erase(text(0, 1).size());
+    before.erase(text(1, 1).size());
+
+    g.SetCurrentRow(1);
+    c.Delete(g);
+    ASSERT_EQ(g.RowCount(), 3);
+    ASSERT_EQ(g.GetCellText(0, 1), text(0, 2));
+    canvas.Forget();
+    g.Paint();
+    EXPECT_EQ(measures(), before);
+  }
 }
 
 }  // namespace
