@@ -7,15 +7,19 @@
 #include "grid/TextGrid.h"
 #include "platform/CheckedInt.h"
 
+// The pixels are found before anything changes: a block that the grid
+// cannot place (a column outside the columns, a row beyond the pixel range)
+// raises with the selection, the editor and the caret as they were.
 void TTextGrid::SetSelAreaEx(const tv::TRect& Area, bool Force) {
   if (Area == SelArea_ && !Force) return;
-  HideEditorAndCaret();
-  const tv::TRect old = SelArea_;
-  SelArea_ = Area;
+  const tv::TRect& old = SelArea_;
   const tv::TRect span{std::min(old.Left, Area.Left), std::min(old.Top, Area.Top), std::max(old.Right, Area.Right),
                        std::max(old.Bottom, Area.Bottom)};
   // The frame around the block and the fill handle reach 3 pixels beyond it.
-  Host_.InvalidateRect(tv::InflateRect(BlockRect(span), 3, 3));
+  const tv::TRect invalid = tv::InflateRect(BlockRect(span), 3, 3);
+  HideEditorAndCaret();
+  SelArea_ = Area;
+  Host_.InvalidateRect(invalid);
   if (GutterKind_ == gkPointer) InvalidateGutter();
 }
 

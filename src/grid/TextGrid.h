@@ -346,7 +346,10 @@ class TTextGrid : public TGridObject {
 
   // --- Selection and current cell ---------------------------------------------------
   // Replaces SelArea and invalidates the old and new block with the frame's
-  // margin; an equal block without Force does nothing.
+  // margin; an equal block without Force does nothing. A block the grid
+  // cannot place raises before anything changes: tv::EListError for a
+  // column outside the columns, tv::EIntOverflow for a row beyond the pixel
+  // range.
   void SetSelAreaEx(const tv::TRect& Area, bool Force);
   void SetSelArea(const tv::TRect& Area) { SetSelAreaEx(Area, false); }
   // Makes row ARow current in the current column (a linked grid's row follows).

@@ -96,6 +96,41 @@ TEST_F(SelectionTest, BlockWithoutCellsDegenerates) {
   EXPECT_EQ(H.Invalidated[0], (tv::TRect{17, 15, 103, 39}));
 }
 
+// A block that the grid cannot place is refused with the error of its
+// first bad corner before anything changes: the selection, the caret and
+// the editor stay, nothing is invalidated, and the grid goes on working.
+TEST_F(SelectionTest, RefusedBlockChangesNothing) {
+  struct Row {
+    const char* Name;
+    tv::TRect Area;
+    std::string Error;
+  };
+  const Row rows[] = {
+      {"right of the columns", {0, 0, 2, 1}, "List index out of bounds (2)"},
+      {"wholly right of the columns", {3, 1, 3, 1}, "List index out of bounds (2)"},
+      {"left of the columns", {-2, 0, 0, 0}, "List index out of bounds (-2)"},
+      {"below the pixel range", {0, 0, 0, 200'000'000}, "Integer overflow in *"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.Name);
+    TTextGridTestAccess::SetCurrent(G, 1, 1);
+    TTextGridTestAccess::SetSelArea(G, {0, 1, 1, 2});
+    ShowCaretAndEditor();
+    try {
+      G.SetSelAreaEx(r.Area, true);
+      ADD_FAILURE() << "no error";
+    } catch (const tv::EProgramError& e) {
+      EXPECT_EQ(std::string(e.what()), r.Error);
+    }
+    EXPECT_EQ(G.SelArea(), (tv::TRect{0, 1, 1, 2}));
+    EXPECT_TRUE(H.NothingInvalidated());
+    EXPECT_TRUE(H.CaretCalls.empty());
+    EXPECT_TRUE(H.EditorShown);
+    G.CollapseSelection();
+    EXPECT_EQ(G.SelArea(), (tv::TRect{1, 1, 1, 1}));
+  }
+}
+
 TEST_F(SelectionTest, CollapseMakesTheCurrentCellTheSelection) {
   TTextGridTestAccess::SetSelArea(G, {0, 0, 1, 4});
   TTextGridTestAccess::SetMark(G, 0, 0);
