@@ -6,6 +6,7 @@
 
 #include "grid/BulkWrite.h"
 #include "grid/TextGrid.h"
+#include "platform/CheckedInt.h"
 
 namespace {
 // A code point that UTF-8 can carry: up to U+10FFFF, no surrogate half.
@@ -176,8 +177,12 @@ void TTextGrid::KeyDownPlain(TVirtualKey Key) {
       break;
     case VK_DOWN:
       if (CurRow_ == RowCount_ - 1 && AutoAddRow_ && !ReadOnly_) {
+        // A count the grid cannot take is refused before the current row
+        // moves onto the row that would not come.
+        const std::int32_t count = tv::CheckedAdd(RowCount_, 1);
+        CheckRowsFit(HeaderLines(), count, DefRowHeight_);
         ++CurRow_;
-        SetRowCount(RowCount_ + 1);
+        SetRowCount(count);
         if (OnInsertRow) OnInsertRow(*this, CurRow_);
       } else {
         CurRow_ = std::min(CurRow_ + 1, RowCount_ - 1);

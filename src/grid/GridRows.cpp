@@ -8,7 +8,9 @@
 void TTextGrid::InsertRow(std::int32_t Row) {
   HideEditorAndCaret();
   if (Row < 0 || Row >= RowCount_) return;
+  // A count the grid cannot take is refused before any text moves.
   const std::int32_t count = tv::CheckedAdd(RowCount_, 1);
+  CheckRowsFit(HeaderLines(), count, DefRowHeight_);
   for (std::int32_t c = 0; c < ColCount(); ++c) {
     TCellStrings& strings = Columns_->GetItem(c).Strings();
     strings.PadTo(Row);

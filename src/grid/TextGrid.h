@@ -446,7 +446,9 @@ class TTextGrid : public TGridObject {
   // --- Rows ----------------------------------------------------------------------------
   // An empty row at index Row (0 .. RowCount - 1), the texts and tags from
   // Row on one row down in every column; RowCount + 1. Another index changes
-  // nothing. Hides the editor and the caret in every case; no row event.
+  // nothing; one row more than the pixel range holds raises
+  // tv::EIntOverflow before any text moves. Hides the editor and the caret
+  // in every case; no row event.
   void InsertRow(std::int32_t Row);
   // Removes row Row (0 .. RowCount - 1): the texts below move up one, the
   // tags stay at their indices, the lists keep their length; RowCount - 1.

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "FakeGridHost.h"
+#include "platform/Errors.h"
 
 namespace {
 
@@ -354,6 +355,42 @@ TEST_F(KeysTest, AutomaticRowsAtTheEnd) {
   Press(VK_DOWN);
   EXPECT_EQ(G.RowCount(), 1);
   EXPECT_TRUE(Log.empty());
+}
+
+// At the most rows the grid takes, the keys that add a row raise the
+// overflow of the refused count with the grid as it was: the current cell,
+// the selection, the texts and their lists stay, no event fires, and the
+// keys go on working. (Only the first rows hold texts: a text far down
+// would make its column's list that long.)
+TEST_F(KeysTest, NoRowAddedAtTheMostRows) {
+  const std::int32_t most = INT32_MAX / 18 - 2;  // with the header line and the footer row
+  struct Row {
+    const char* Name;
+    TVirtualKey Key;
+    std::int32_t CurRow;
+  };
+  const Row rows[] = {{"Down with AutoAddRow on the last row", VK_DOWN, most - 1},
+                      {"Insert", VK_INSERT, 1}};
+  G.SetAutoAddRow(true);
+  NumberRows(2);
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.Name);
+    G.SetRowCount(most);
+    MoveTo(2, r.CurRow);
+    const std::int32_t scrollY = G.ScrollY();
+    EXPECT_THROW(Press(r.Key), tv::EIntOverflow);
+    EXPECT_EQ(G.RowCount(), most);
+    EXPECT_EQ(G.CurRow(), r.CurRow);
+    EXPECT_EQ(G.SelArea(), (tv::TRect{2, r.CurRow, 2, r.CurRow}));
+    EXPECT_EQ(G.ScrollY(), scrollY);
+    for (int c = 0; c < 4; ++c) EXPECT_EQ(G.Columns()[c].Strings().Count(), c == 2 ? 6 : 0) << c;
+    EXPECT_EQ(Cell(2, 1), "r1");
+    EXPECT_EQ(Cell(2, 5), "r5");
+    EXPECT_TRUE(Log.empty());
+    EXPECT_TRUE(Moves.empty());
+    Press(VK_UP);
+    EXPECT_EQ(G.CurRow(), r.CurRow - 1);
+  }
 }
 
 TEST_F(KeysTest, DeleteClearsTheBlockAsUserEdits) {
