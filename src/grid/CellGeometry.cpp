@@ -37,10 +37,13 @@ tv::TRect TTextGrid::ToClientRect(const tv::TRect& Rect) const {
           CheckedAdd(Rect.Bottom, dy)};
 }
 
+std::int64_t TTextGrid::UnscrolledX(std::int32_t X) const { return std::int64_t{X} + ScrollX_ - GutterExtent_; }
+std::int64_t TTextGrid::UnscrolledY(std::int32_t Y) const { return std::int64_t{Y} + ScrollY_ - HeaderExtent_; }
+
 namespace {
 // The column search: the first c (0 .. ColCount) whose left edge is not left
 // of the unscrolled x, or ColCount; the column found is c - 1.
-std::int32_t SearchColumn(const TTextColumns& Columns, std::int32_t UnscrolledX) {
+std::int32_t SearchColumn(const TTextColumns& Columns, std::int64_t UnscrolledX) {
   std::int32_t c = 0;
   std::int32_t left = 0;  // ColumnLeft(c)
   while (c < Columns.Count() && left < UnscrolledX) {
@@ -53,22 +56,21 @@ std::int32_t SearchColumn(const TTextColumns& Columns, std::int32_t UnscrolledX)
 }  // namespace
 
 tv::TPoint TTextGrid::CellAtPoint(std::int32_t X, std::int32_t Y) const {
-  const std::int32_t c = SearchColumn(*Columns_, CheckedSub(CheckedAdd(X, ScrollX_), GutterExtent_));
-  const std::int32_t y = CheckedSub(CheckedAdd(Y, ScrollY_), HeaderExtent_);
-  const std::int32_t row = std::max(0, std::min(y / DefRowHeight_, RowCount_ - 1));
-  return {std::max(0, c - 1), row};
+  const std::int32_t c = SearchColumn(*Columns_, UnscrolledX(X));
+  const std::int64_t row = std::min<std::int64_t>(UnscrolledY(Y) / DefRowHeight_, RowCount_ - 1);
+  return {std::max(0, c - 1), static_cast<std::int32_t>(std::max<std::int64_t>(row, 0))};
 }
 
 std::int32_t TTextGrid::ColumnAtX(std::int32_t X) const {
   if (X < GutterExtent_) return -1;
-  const std::int32_t c = SearchColumn(*Columns_, CheckedSub(CheckedAdd(X, ScrollX_), GutterExtent_));
+  const std::int32_t c = SearchColumn(*Columns_, UnscrolledX(X));
   return c - 1 >= 0 ? c - 1 : -1;
 }
 
 std::int32_t TTextGrid::RowAtY(std::int32_t Y) const {
   if (Y < HeaderExtent_) return -1;
-  const std::int32_t r = CheckedSub(CheckedAdd(Y, ScrollY_), HeaderExtent_) / DefRowHeight_;
-  return r <= RowCount_ - 1 ? r : -1;
+  const std::int64_t r = UnscrolledY(Y) / DefRowHeight_;
+  return r <= RowCount_ - 1 ? static_cast<std::int32_t>(r) : -1;
 }
 
 // --- The visible columns -------------------------------------------------------------

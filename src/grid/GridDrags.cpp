@@ -7,7 +7,6 @@
 #include "grid/TextGrid.h"
 #include "platform/CheckedInt.h"
 
-using tv::CheckedAdd;
 using tv::CheckedSub;
 
 namespace {
@@ -31,12 +30,16 @@ std::vector<std::int32_t> TTextGrid::VisibleColumnsIn(std::int32_t Left, std::in
 // the sized one, as far as that leaves the sized one a pixel (with 5 or
 // fewer the widths stay as they are). The last column cannot be sized then.
 // A SizingCol that no longer names a column (columns removed since the
-// hover) sizes nothing.
+// hover) sizes nothing. However far the pointer goes, the columns and the
+// gutter stay within the 32-bit pixel range.
 void TTextGrid::SizingStep(std::int32_t X) {
   if (SizingCol_ < 0 || SizingCol_ >= ColCount()) return;
   TTextColumn& column = Columns_->GetItem(SizingCol_);
-  const std::int32_t w =
-      std::max(MinColumnWidth, CheckedSub(CheckedSub(CheckedAdd(X, ScrollX_), SizingColLeft_), GutterExtent_));
+  const std::int64_t rest = std::int64_t{VisibleColumnsWidth()} - (column.Visible() ? column.Width() : 0);
+  const std::int64_t widest =
+      std::clamp<std::int64_t>(std::int64_t{INT32_MAX} - rest - GutterExtent_, MinColumnWidth, INT32_MAX);
+  const auto w = static_cast<std::int32_t>(
+      std::clamp<std::int64_t>(UnscrolledX(X) - SizingColLeft_, MinColumnWidth, widest));
   if (!FitToWidth_) {
     column.WriteWidth(w);
   } else {

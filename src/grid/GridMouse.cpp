@@ -10,7 +10,6 @@
 #include "platform/CheckedInt.h"
 
 using tv::CheckedAdd;
-using tv::CheckedSub;
 
 namespace {
 constexpr std::int16_t ZoneCursors[7] = {crDefault, crGridLeftTop, crGridRight, crGridDown,
@@ -29,8 +28,8 @@ std::int16_t TTextGrid::ZoneCursor(std::int32_t Zone) {
 // first one within a pixel of the point: a border of a column that cannot be
 // resized hides a later border in the same pixels.
 std::int32_t TTextGrid::HitTest(std::int32_t X, std::int32_t Y) {
-  const std::int32_t ux = CheckedSub(CheckedAdd(X, ScrollX_), GutterExtent_);
-  const std::int32_t uy = CheckedSub(CheckedAdd(Y, ScrollY_), HeaderExtent_);
+  const std::int64_t ux = UnscrolledX(X);
+  const std::int64_t uy = UnscrolledY(Y);
   bool border = false;
   if (!AutoColWidth_) {
     std::int32_t b = 0;  // ColumnLeft(i)

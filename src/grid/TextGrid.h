@@ -289,6 +289,8 @@ class TTextGrid : public TGridObject {
   tv::TRect CellBounds(std::int32_t Col, std::int32_t Row) const;
   tv::TRect ToClientRect(const tv::TRect& Rect) const;
   // The cell under client point (X, Y), clamped into the grid, never -1.
+  // These mappings and HitTest take any point, however far outside the
+  // window, of a grid scrolled anywhere.
   tv::TPoint CellAtPoint(std::int32_t X, std::int32_t Y) const;
   // The column under client x, or -1 (over the gutter, left of the columns).
   std::int32_t ColumnAtX(std::int32_t X) const;
@@ -502,6 +504,11 @@ class TTextGrid : public TGridObject {
   // Client offset of unscrolled cell coordinates.
   std::int32_t DX() const;
   std::int32_t DY() const;
+  // The unscrolled position of client x or y, in 64 bits: a point far
+  // outside the window of a grid scrolled near the end of the 32-bit pixel
+  // range lies beyond that range.
+  std::int64_t UnscrolledX(std::int32_t X) const;
+  std::int64_t UnscrolledY(std::int32_t Y) const;
   // The client rectangle of an index block (selection, fill source).
   tv::TRect BlockRect(const tv::TRect& Block) const;
   // The client rectangle in which data cells are painted, from the client size.

@@ -4,8 +4,11 @@
 // hover.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <functional>
+#include <iterator>
 #include <memory>
+#include <random>
 
 #include "FakeGridHost.h"
 
@@ -150,6 +153,148 @@ TEST(MouseZones, DegenerateClientSizesAndColumnWidths) {
       for (int c = 0; c < 4; ++c)
         for (int r = 0; r < 10; ++r) EXPECT_NO_THROW(g.CellBounds(c, r));
     }
+  }
+}
+
+// Grids at the far end of the 32-bit pixel range, scrolled there, where a
+// point beyond the window lies beyond the range: the most rows a grid with
+// a header line takes (its footer shown), columns whose widths and the
+// gutter fill the range, and both.
+const std::int32_t MostRows = INT32_MAX / 18 - 2;  // with the header line and the footer row
+
+void SetUpMostRows(TTextGrid& G) {
+  G.SetShowFooter(true);
+  G.SetRowCount(MostRows);
+  G.SetScrollY(G.ScrollYMax());
+}
+
+void SetUpWidestColumns(TTextGrid& G) {
+  // 20 + 2 + 3 * 715,827,875 = INT32_MAX
+  G.Columns()[0].SetWidth(2);
+  for (int c = 1; c < 4; ++c) G.Columns()[c].SetWidth(715'827'875);
+  G.SetScrollX(G.ScrollXMax());
+}
+
+// A drag from the cells into the footer and on below the window selects
+// down to the last row; a row drag there keeps the rows it reached; the
+// release and the hover there find no zone.
+TEST_F(MouseTest, DragsBelowTheWindowAtTheMostRows) {
+  SetUpMostRows(G);
+  ASSERT_EQ(G.ScrollY(), G.ScrollYMax());
+  const std::int32_t row = G.CellAtPoint(X(1), 100).Y;
+  Press(X(1), 100);
+  ASSERT_EQ(G.CurRow(), row);
+  for (const int y : {G.FooterTop() + 5, 295, 400, INT32_MAX}) {
+    SCOPED_TRACE(y);
+    Drag(X(1), y);
+    EXPECT_EQ(G.MarkRow(), MostRows - 1);
+    EXPECT_EQ(G.SelArea(), (tv::TRect{1, row, 1, MostRows - 1}));
+  }
+  Release(X(1), INT32_MAX);
+  EXPECT_EQ(G.Cursor(), crDefault);
+
+  Press(5, 100);
+  ASSERT_EQ(G.Cursor(), crGridRight);
+  Drag(5, 400);
+  EXPECT_EQ(G.SelArea(), (tv::TRect{0, row, 3, row}));
+  Release(5, 400);
+  Hover(X(1), INT32_MAX);
+  EXPECT_EQ(G.Cursor(), crDefault);
+}
+
+// The same to the right: a cell drag and a header drag beyond the window
+// reach the last column, and a border dragged on as far as the pointer goes
+// widens its column only as far as the range holds.
+TEST_F(MouseTest, DragsRightOfTheWindowOfTheWidestColumns) {
+  SetUpWidestColumns(G);
+  ASSERT_EQ(G.ScrollX(), G.ScrollXMax());
+  Press(100, Y(2));
+  ASSERT_EQ(G.CurCol(), 3);
+  Drag(INT32_MAX, Y(4));
+  EXPECT_EQ(G.SelArea(), (tv::TRect{3, 2, 3, 4}));
+  Release(INT32_MAX, Y(4));
+
+  G.Columns()[3].SetWidth(100);  // client x 200 .. 299, column 2 left of it
+  G.SetScrollX(G.ScrollXMax());
+  Press(100, 5);
+  ASSERT_EQ(G.Cursor(), crGridDown);
+  ASSERT_EQ(G.CurCol(), 2);
+  Drag(INT32_MAX, 5);
+  EXPECT_EQ(G.SelArea(), (tv::TRect{2, 0, 3, 9}));
+  Release(INT32_MAX, 5);
+
+  G.SetScrollX(G.ScrollXMax());  // the header press scrolled column 2 in
+  Press(299, Y(1));              // a pixel left of the last column's right border
+  ASSERT_EQ(G.Cursor(), crHSplit);
+  ASSERT_EQ(G.SizingCol(), 3);
+  Drag(INT32_MAX, Y(1));
+  EXPECT_EQ(G.Columns()[3].Width(), 715'827'875);
+  EXPECT_EQ(G.ColumnsExtent(), INT32_MAX - 20);
+  Release(INT32_MAX, Y(1));
+}
+
+// Any point, with any button held or none, in any of these grids: the hit
+// test gives a zone, the mappings a cell, a row or a column of the grid (or
+// -1), and presses, drags and releases there raise nothing and keep the
+// current cell and the selection inside the grid. The grid is never painted,
+// so that no fill handle shows: a fill drop over the most rows would write
+// every one of them.
+TEST(MouseZones, EveryPointAtTheEndsOfThePixelRange) {
+  struct TGridCase {
+    const char* Name;
+    std::function<void(TTextGrid&)> Setup;
+  };
+  const TGridCase grids[] = {
+      {"the most rows", SetUpMostRows},
+      {"the widest columns", SetUpWidestColumns},
+      {"both", [](TTextGrid& G) {
+         SetUpMostRows(G);
+         SetUpWidestColumns(G);
+       }},
+  };
+  std::mt19937 random(2027);
+  const std::int32_t extremes[] = {INT32_MIN, INT32_MIN + 1, -1, 0, 1, 17, 150, 283, 299, 300, 301, 400,
+                                   INT32_MAX - 300, INT32_MAX - 1, INT32_MAX};
+  const auto coordinate = [&]() -> std::int32_t {
+    switch (random() % 3) {
+      case 0: return extremes[random() % std::size(extremes)];
+      case 1: return static_cast<std::int32_t>(random() % 400) - 50;
+      default: return static_cast<std::int32_t>(random());
+    }
+  };
+  const TShiftState buttons[] = {0, ssLeft, ssRight, ssLeft | ssShift};
+  for (const TGridCase& c : grids) {
+    SCOPED_TRACE(c.Name);
+    TGridFixture f(300, 300);
+    TTextGrid& g = f.Grid;
+    SetUpGrid(g);
+    c.Setup(g);
+    const std::int32_t cols = g.ColCount(), rows = g.RowCount();
+    for (int step = 0; step < 3000; ++step) {
+      const std::int32_t x = coordinate(), y = coordinate();
+      const std::string at = "step " + std::to_string(step) + " at " + std::to_string(x) + "," + std::to_string(y);
+      try {
+        const int zone = g.HitTest(x, y);
+        ASSERT_TRUE(zone >= 0 && zone <= 6) << at;
+        const tv::TPoint cell = g.CellAtPoint(x, y);
+        ASSERT_TRUE(cell.X >= 0 && cell.X < cols && cell.Y >= 0 && cell.Y < rows) << at;
+        const std::int32_t col = g.ColumnAtX(x), row = g.RowAtY(y);
+        ASSERT_TRUE(col >= -1 && col < cols && row >= -1 && row < rows) << at;
+        switch (random() % 4) {
+          case 0: g.MouseMove(buttons[random() % std::size(buttons)], x, y); break;
+          case 1: g.MouseDown(random() % 2 == 0 ? mbLeft : mbRight, ssLeft, x, y); break;
+          case 2: g.MouseMove(ssLeft, x, y); break;
+          default: g.MouseUp(mbLeft, 0, x, y); break;
+        }
+      } catch (const std::exception& e) {
+        FAIL() << at << ": " << e.what();
+      }
+      ASSERT_TRUE(g.CurCol() >= 0 && g.CurCol() < cols && g.CurRow() >= 0 && g.CurRow() < rows) << at;
+      const tv::TRect sel = g.SelArea();
+      ASSERT_TRUE(sel.Left >= 0 && sel.Left <= sel.Right && sel.Right < cols) << at;
+      ASSERT_TRUE(sel.Top >= 0 && sel.Top <= sel.Bottom && sel.Bottom < rows) << at;
+    }
+    EXPECT_NO_THROW(g.UpdateLayout());
   }
 }
 
