@@ -544,6 +544,33 @@ TEST_F(MouseTest, PressOnAStaleCursorSelectsNothing) {
   }
 }
 
+// A drag whose press chose a cell, in a grid that has lost every column
+// since and gained a first one again (which chooses no current cell): the
+// selecting drags have no cell to span from, and select nothing.
+TEST_F(MouseTest, SelectingDragsNeedACurrentCell) {
+  struct Row {
+    const char* Name;
+    int Px, Py;  // the press
+  };
+  const Row rows[] = {{"cells", X(1), Y(2)}, {"rows", 5, Y(2)}, {"columns", X(1), 5}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.Name);
+    SetUpGrid(G);
+    Press(r.Px, r.Py);
+    G.SetColCount(0);
+    G.Columns().Add();
+    ASSERT_EQ(G.CurCol(), -1);
+    ASSERT_EQ(G.CurRow(), -1);
+    const tv::TRect sel = G.SelArea();
+    const int markCol = G.MarkCol(), markRow = G.MarkRow();
+    Drag(X(0), Y(4));
+    EXPECT_EQ(G.SelArea(), sel);
+    EXPECT_EQ(G.MarkCol(), markCol);
+    EXPECT_EQ(G.MarkRow(), markRow);
+    Release(X(0), Y(4));
+  }
+}
+
 // A click is a single left press released inside the client area, told
 // before the grid's release; the second press of a double click tells
 // OnDblClick before the grid acts on it, and its release is no click.
