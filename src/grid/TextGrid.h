@@ -544,10 +544,15 @@ class TTextGrid : public TGridObject {
   // Block cut to the columns and rows of the grid; false when nothing of it
   // is inside.
   bool BlockInGrid(const tv::TRect& Block, tv::TRect& Inside) const;
-  // The grid has cells and one of them is current. A grid that gains its
-  // first column through the collection keeps the current cell of -1 it had
-  // without columns until a press chooses a cell; until then the keys and
-  // the clipboard treat it as a grid without cells.
+  // The grid has cells and a current cell, which the keys and the selecting
+  // drags start from. A grid that gains its first column through the
+  // collection keeps the current cell of -1 it had without columns until a
+  // press chooses a cell; until then the keys and the clipboard treat it as
+  // a grid without cells. The current row need not be one of the rows: a
+  // grid that follows another one's row (see LinkedGrid) takes rows beyond
+  // its own as they come; the keys move on from there (Down, Enter and
+  // PageDown come back to the last row), while typing, the editor and the
+  // clipboard find no cell there.
   bool HasCurrentCell() const {
     return ColCount() > 0 && RowCount_ > 0 && CurCol_ >= 0 && CurRow_ >= 0;
   }

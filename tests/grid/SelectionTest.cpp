@@ -250,6 +250,33 @@ TEST(SelectionLinks, NoticeOrder) {
   EXPECT_EQ(c.Grid.CurRow(), 6);
 }
 
+// A grid that follows a grid of more rows takes a row beyond its own as it
+// comes; the keys still act from there and Down comes back to its last row,
+// while typing writes nothing and copying copies nothing.
+TEST(SelectionLinks, FollowerGivenARowBeyondItsOwn) {
+  TGridFixture leader, follower;
+  leader.Grid.SetColCount(2);
+  leader.Grid.SetRowCount(10);
+  TTextGrid& g = follower.Grid;
+  g.SetColCount(2);
+  g.SetRowCount(3);
+  leader.Grid.SetLinkedGrid(&g);
+  TTextGridTestAccess::SetCurrent(leader.Grid, 0, 7);
+  leader.Grid.CollapseSelection();
+  ASSERT_EQ(g.CurRow(), 7);
+  TChar chr = 'a';
+  g.KeyPress(chr);
+  for (int r = 0; r < 3; ++r) EXPECT_EQ(g.CellTextOrEmpty(0, r), "") << r;
+  follower.Host.Clipboard = "before";
+  TVirtualKey key = 'C';
+  g.KeyDown(key, ssCtrl);
+  EXPECT_EQ(follower.Host.Clipboard, "");  // the empty text
+  key = VK_DOWN;
+  g.KeyDown(key, 0);
+  EXPECT_EQ(g.CurRow(), 2);
+  EXPECT_EQ(g.SelArea(), (tv::TRect{0, 2, 0, 2}));
+}
+
 TEST_F(SelectionTest, FocusCreatesAHiddenCaret) {
   G.ShowTypingCaret();
   H.ClearLogs();
