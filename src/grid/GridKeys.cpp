@@ -270,11 +270,11 @@ void TTextGrid::StepThroughBlock(bool Forwards) {
   NotifyColRowChanged();
 }
 
-// Every cell of the block, hidden columns included, column by column. A
-// grid without a current cell has no block to clear.
+// Every cell of the block inside the grid, hidden columns included, column
+// by column (KeyDown has made sure that there is a current cell).
 void TTextGrid::ClearSelectedBlock() {
   tv::TRect area;
-  if (CurCol_ < 0 || CurRow_ < 0 || !BlockInGrid(SelArea_, area)) return;
+  if (!BlockInGrid(SelArea_, area)) return;
   TBulkWrite bulk(*this);
   for (std::int32_t c = area.Left; c <= area.Right; ++c) {
     for (std::int32_t r = area.Top; r <= area.Bottom; ++r) StoreCellText(c, r, std::string(), true);
