@@ -32,6 +32,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <optional>
 
 #include "platform/qt/QtCanvas.h"
@@ -40,13 +41,13 @@ namespace tv {
 
 namespace {
 
-// How a text may be cut (TTextMeasure::Cuttable gives whether at all).
-enum class TCuts : std::uint8_t { None, BetweenLetters, BetweenSigns };
-
 // The longest run Qt's text engine shapes at once, in UTF-16 units.
 constexpr std::size_t LongestRun = 4096;
 // At most this many marks are kept; more start the measure again.
 constexpr std::size_t MaxMarks = 4096;
+// The widest limit below WholeTextWidth: a text is measured only as far as
+// it reaches.
+constexpr std::int32_t LargestPartLimit = WholeTextWidth - 1;
 // A search for a mark gives up after this many steps, and one for a cut
 // after this many bytes on each side of its guess.
 constexpr int MaxSteps = 40;
@@ -89,6 +90,12 @@ bool DecodeAt(std::string_view Text, std::size_t I, char32_t& C, std::size_t& Le
   return true;
 }
 
+// A character of a script of its own. Qt's itemizer takes every script value
+// up to Script_Common (unknown, inherited, common) for none, as here.
+static_assert(QChar::Script_Unknown < QChar::Script_Common && QChar::Script_Inherited < QChar::Script_Common &&
+              QChar::Script_Common < QChar::Script_Latin);
+bool RealScript(QChar::Script Script) { return Script > QChar::Script_Common; }
+
 bool IsMark(QChar::Category Category) {
   return Category == QChar::Mark_NonSpacing || Category == QChar::Mark_SpacingCombining ||
          Category == QChar::Mark_Enclosing;
@@ -129,7 +136,7 @@ bool KeepsWhole(char32_t C) {
 // the same run's script when alone: a letter of that script must come after
 // the break before any other script's. A text where none does, or where a
 // break would fall inside a character, is kept whole.
-TCuts CutsOf(std::string_view Text, std::vector<std::size_t>& Breaks) {
+TTextCuts CutsOf(std::string_view Text, std::vector<std::size_t>& Breaks) {
   Breaks.clear();
   bool letters = false;
   QChar::Script run = QChar::Script_Common;  // the script of the run, once one is known
@@ -138,17 +145,17 @@ TCuts CutsOf(std::string_view Text, std::vector<std::size_t>& Breaks) {
   for (std::size_t i = 0; i < Text.size();) {
     char32_t c = 0;
     std::size_t length = 0;
-    if (!DecodeAt(Text, i, c, length) || KeepsWhole(c)) return TCuts::None;
+    if (!DecodeAt(Text, i, c, length) || KeepsWhole(c)) return TTextCuts::None;
     const QChar::Script script = QChar::script(c);
-    const bool real = script > QChar::Script_Common;
+    const bool real = RealScript(script);
     const bool letter = real && !IsMark(QChar::category(c));
     letters = letters || real;
     const std::size_t units = c >= 0x10000 ? 2 : 1;
     bool newRun = false;
-    if (real && run <= QChar::Script_Common) {
+    if (real && !RealScript(run)) {
       run = script;
     } else if (letter && script != run) {
-      if (breakOpen) return TCuts::None;  // the part after the break would join this run
+      if (breakOpen) return TTextCuts::None;  // the part after the break would join this run
       run = script;
       itemStart = unit;
       newRun = true;
@@ -156,34 +163,30 @@ TCuts CutsOf(std::string_view Text, std::vector<std::size_t>& Breaks) {
     if (!newRun && unit - itemStart >= LongestRun) {
       itemStart = unit;
       Breaks.push_back(i);
-      breakOpen = run > QChar::Script_Common;
+      breakOpen = RealScript(run);
     }
-    if (unit + units - itemStart > LongestRun) return TCuts::None;  // a cut inside a surrogate pair
+    if (unit + units - itemStart > LongestRun) return TTextCuts::None;  // a cut inside a surrogate pair
     if (letter && script == run) breakOpen = false;
     unit += units;
     i += length;
   }
-  if (breakOpen) return TCuts::None;  // signs alone after the last break
-  return letters ? TCuts::BetweenLetters : TCuts::BetweenSigns;
+  if (breakOpen) return TTextCuts::None;  // signs alone after the last break
+  return letters ? TTextCuts::BetweenLetters : TTextCuts::BetweenSigns;
 }
 
 // A character beside which a text of kind Cuts may be cut.
-bool BesideCut(char32_t C, TCuts Cuts) {
+bool BesideCut(char32_t C, TTextCuts Cuts) {
   if (C < 0x20 || C >= 0x2100) return false;
   const QChar::Category category = QChar::category(C);
   if (IsMark(category)) return false;
   const QChar::Script script = QChar::script(C);
-  if (Cuts == TCuts::BetweenLetters) {
+  if (Cuts == TTextCuts::BetweenLetters) {
     const bool letter = category == QChar::Letter_Uppercase || category == QChar::Letter_Lowercase ||
                         category == QChar::Letter_Titlecase || category == QChar::Letter_Other;
     return letter &&
            (script == QChar::Script_Latin || script == QChar::Script_Greek || script == QChar::Script_Cyrillic);
   }
-  return Cuts == TCuts::BetweenSigns && script == QChar::Script_Common;
-}
-
-TCuts KindOf(const TTextMeasure& Measure) {
-  return Measure.Cuttable ? static_cast<TCuts>(Measure.Kind) : TCuts::None;
+  return Cuts == TTextCuts::BetweenSigns && script == QChar::Script_Common;
 }
 
 QString ToQString(std::string_view Text) {
@@ -192,22 +195,27 @@ QString ToQString(std::string_view Text) {
 
 }  // namespace
 
-void TQtCanvas::StartMeasure(std::string_view Text, TTextMeasure& Measure) {
+TQtTextMeasure& TQtCanvas::StartMeasure(std::string_view Text, std::unique_ptr<TTextMeasure>& Slot) {
   QtFont();
-  if (Measure.Font == FontKeyText_ && !Measure.Marks.empty()) return;
-  Measure.Font = FontKeyText_;
-  Measure.Width = -1;
-  const TCuts cuts = CutsOf(Text, Measure.Breaks);
-  Measure.Cuttable = cuts != TCuts::None;
-  Measure.Kind = static_cast<std::uint8_t>(cuts);
-  Measure.Marks.assign(1, TTextMark{});
+  auto* kept = dynamic_cast<TQtTextMeasure*>(Slot.get());
+  if (kept != nullptr && kept->Font == FontKeyText_) return *kept;
+  if (kept == nullptr) {
+    Slot = std::make_unique<TQtTextMeasure>();
+    kept = static_cast<TQtTextMeasure*>(Slot.get());
+  }
+  TQtTextMeasure& measure = *kept;
+  measure.Font = FontKeyText_;
+  measure.Width = -1;
+  measure.Cuts = CutsOf(Text, measure.Breaks);
+  measure.Marks.assign(1, TTextMark{});
+  return measure;
 }
 
 double TQtCanvas::Advance(std::string_view Text) {
   return Text.empty() ? 0.0 : MetricsF().horizontalAdvance(ToQString(Text));
 }
 
-double TQtCanvas::AdvanceBetween(std::string_view Text, const TTextMeasure& Measure, std::size_t From,
+double TQtCanvas::AdvanceBetween(std::string_view Text, const TQtTextMeasure& Measure, std::size_t From,
                                  std::size_t To) {
   double advance = 0;
   auto b = std::upper_bound(Measure.Breaks.begin(), Measure.Breaks.end(), From);
@@ -220,12 +228,12 @@ double TQtCanvas::AdvanceBetween(std::string_view Text, const TTextMeasure& Meas
 
 // The exact advance of a text that may be cut also checks the marks that
 // reached its end by parts: should they disagree, the text is not cut again.
-std::int32_t TQtCanvas::WholeWidth(std::string_view Text, TTextMeasure& Measure) {
-  if (!Measure.Cuttable) return Metrics().horizontalAdvance(ToQString(Text));
+std::int32_t TQtCanvas::WholeWidth(std::string_view Text, TQtTextMeasure& Measure) {
+  if (Measure.Cuts == TTextCuts::None) return Metrics().horizontalAdvance(ToQString(Text));
   const double advance = Advance(Text);
   TTextMark& last = Measure.Marks.back();
   if (last.Byte == Text.size() && last.X != advance) {
-    Measure.Cuttable = false;
+    Measure.Cuts = TTextCuts::None;
     Measure.Marks.assign(1, TTextMark{});
   } else if (last.Byte != Text.size()) {
     Measure.Marks.push_back({Text.size(), advance});
@@ -235,9 +243,13 @@ std::int32_t TQtCanvas::WholeWidth(std::string_view Text, TTextMeasure& Measure)
   return static_cast<std::int32_t>(std::clamp(std::floor(advance + 0.5), least, most));
 }
 
-std::int32_t TQtCanvas::MeasuredTextWidth(std::string_view Text, TTextMeasure& Measure, std::int32_t Limit) {
-  StartMeasure(Text, Measure);
-  if (Measure.Width < 0 && Measure.Cuttable && Limit < std::numeric_limits<std::int32_t>::max()) {
+std::int32_t TQtCanvas::MeasuredTextWidth(std::string_view Text, std::unique_ptr<TTextMeasure>& Measure,
+                                          std::int32_t Limit) {
+  return MeasuredWidth(Text, StartMeasure(Text, Measure), Limit);
+}
+
+std::int32_t TQtCanvas::MeasuredWidth(std::string_view Text, TQtTextMeasure& Measure, std::int32_t Limit) {
+  if (Measure.Width < 0 && Measure.Cuts != TTextCuts::None && Limit < WholeTextWidth) {
     // A part that reaches a pixel past the limit: the whole, which rounds
     // its advance, is wider than the limit.
     if (MarkAfter(Text, Measure, Limit + 1.0).X >= Limit + 1.0) return Limit;
@@ -249,9 +261,9 @@ std::int32_t TQtCanvas::MeasuredTextWidth(std::string_view Text, TTextMeasure& M
 // As TextRect: a text whose cell cannot reach the surface (it would reach
 // no farther than its width and height) paints nothing, not even the fill.
 void TQtCanvas::MeasuredTextRect(const TRect& R, std::int32_t X, std::int32_t Y, std::string_view Text,
-                                 TTextMeasure& Measure) {
+                                 std::unique_ptr<TTextMeasure>& Slot) {
   if (Painter_ == nullptr || R.IsEmpty()) return;
-  StartMeasure(Text, Measure);
+  TQtTextMeasure& measure = StartMeasure(Text, Slot);
   // Nothing of R on the surface: nothing to paint.
   const QRect dev = DeviceRect();
   const std::int64_t left = std::max<std::int64_t>(R.Left, dev.left());
@@ -263,13 +275,12 @@ void TQtCanvas::MeasuredTextRect(const TRect& R, std::int32_t X, std::int32_t Y,
   const std::int64_t far = std::max({std::int64_t{dev.left()} - X, std::int64_t{X} - dev.right(),
                                      std::int64_t{dev.top()} - Y, std::int64_t{Y} - dev.bottom()}) - h;
   if (far > 0) {
-    const auto limit =
-        static_cast<std::int32_t>(std::min<std::int64_t>(far, std::numeric_limits<std::int32_t>::max() - 1));
-    if (MeasuredTextWidth(Text, Measure, limit) < far) return;
+    const auto limit = static_cast<std::int32_t>(std::min<std::int64_t>(far, LargestPartLimit));
+    if (MeasuredWidth(Text, measure, limit) < far) return;
   }
   // A turned text, or one laid out right to left (which moves signs at its
   // ends), is drawn whole.
-  if (!Measure.Cuttable || Font.Escapement != 0 || Painter_->layoutDirection() == Qt::RightToLeft) {
+  if (measure.Cuts == TTextCuts::None || Font.Escapement != 0 || Painter_->layoutDirection() == Qt::RightToLeft) {
     PaintText(X, Y, 0, Text, &R, 0);
     return;
   }
@@ -278,16 +289,16 @@ void TQtCanvas::MeasuredTextRect(const TRect& R, std::int32_t X, std::int32_t Y,
   const double reach = static_cast<double>(h);
   const double from = static_cast<double>(left - X) - reach;
   const double to = static_cast<double>(right - X) + reach;
-  const TTextMark first = from <= 0 ? Measure.Marks.front() : MarkBefore(Text, Measure, from);
-  const TTextMark last = MarkAfter(Text, Measure, to);
+  const TTextMark first = from <= 0 ? measure.Marks.front() : MarkBefore(Text, measure, from);
+  const TTextMark last = MarkAfter(Text, measure, to);
   const std::size_t end = std::max(first.Byte, last.Byte);
   // Split at the breaks inside, as the whole text is; only the first part
   // fills the rectangle.
   const TBrush brush = Brush;
   std::size_t start = first.Byte;
   double x = first.X;
-  auto b = std::upper_bound(Measure.Breaks.begin(), Measure.Breaks.end(), start);
-  for (; b != Measure.Breaks.end() && *b < end; ++b) {
+  auto b = std::upper_bound(measure.Breaks.begin(), measure.Breaks.end(), start);
+  for (; b != measure.Breaks.end() && *b < end; ++b) {
     const std::string_view part = Text.substr(start, *b - start);
     PaintText(X, Y, x, part, &R, 0);
     Brush.Style = TBrushStyle::bsClear;
@@ -300,7 +311,7 @@ void TQtCanvas::MeasuredTextRect(const TRect& R, std::int32_t X, std::int32_t Y,
 
 // Interpolation between the known marks: each step measures one part, from
 // the nearer mark on either side, and keeps its end as a new mark.
-TTextMark TQtCanvas::MarkBefore(std::string_view Text, TTextMeasure& Measure, double Target) {
+TTextMark TQtCanvas::MarkBefore(std::string_view Text, TQtTextMeasure& Measure, double Target) {
   const double gap = Metrics().height();
   TTextMark best = Measure.Marks.front();
   for (int step = 0; step < MaxSteps; ++step) {
@@ -315,7 +326,7 @@ TTextMark TQtCanvas::MarkBefore(std::string_view Text, TTextMeasure& Measure, do
   return best;
 }
 
-TTextMark TQtCanvas::MarkAfter(std::string_view Text, TTextMeasure& Measure, double Target) {
+TTextMark TQtCanvas::MarkAfter(std::string_view Text, TQtTextMeasure& Measure, double Target) {
   const double gap = Metrics().height();
   for (int step = 0; step < MaxSteps; ++step) {
     const auto& marks = Measure.Marks;
@@ -334,11 +345,12 @@ TTextMark TQtCanvas::MarkAfter(std::string_view Text, TTextMeasure& Measure, dou
   const auto at = std::lower_bound(marks.begin(), marks.end(), Target,
                                    [](const TTextMark& M, double T) { return M.X < T; });
   if (at != marks.end()) return *at;
-  if (marks.back().Byte == Text.size()) return marks.back();
-  return AddMark(Text, Measure, Text.size(), marks.back(), nullptr);
+  const TTextMark last = marks.back();  // a copy: AddMark grows the marks
+  if (last.Byte == Text.size()) return last;
+  return AddMark(Text, Measure, Text.size(), last, nullptr);
 }
 
-bool TQtCanvas::AddMarkNear(std::string_view Text, TTextMeasure& Measure, const TTextMark& Low,
+bool TQtCanvas::AddMarkNear(std::string_view Text, TQtTextMeasure& Measure, const TTextMark& Low,
                             const TTextMark* High, double Aim) {
   const double gap = Metrics().height();
   const double perPixel = High != nullptr && High->X > Low.X
@@ -357,7 +369,7 @@ bool TQtCanvas::AddMarkNear(std::string_view Text, TTextMeasure& Measure, const 
   return true;
 }
 
-bool TQtCanvas::FindCut(std::string_view Text, const TTextMeasure& Measure, std::size_t Guess, std::size_t Low,
+bool TQtCanvas::FindCut(std::string_view Text, const TQtTextMeasure& Measure, std::size_t Guess, std::size_t Low,
                         std::size_t High, std::size_t& Cut) {
   const std::size_t start = std::clamp(Guess, Low + 1, std::max(Low + 1, High));
   for (std::size_t c = start; c < High && c < start + CutSearch; ++c) {
@@ -376,7 +388,7 @@ bool TQtCanvas::FindCut(std::string_view Text, const TTextMeasure& Measure, std:
   return false;
 }
 
-bool TQtCanvas::CleanCut(std::string_view Text, const TTextMeasure& Measure, std::size_t Byte) {
+bool TQtCanvas::CleanCut(std::string_view Text, const TQtTextMeasure& Measure, std::size_t Byte) {
   if (Byte == 0 || Byte >= Text.size() || (static_cast<unsigned char>(Text[Byte]) & 0xC0) == 0x80) return false;
   std::size_t start = Byte - 1;
   while (start > 0 && Byte - start < 4 && (static_cast<unsigned char>(Text[start]) & 0xC0) == 0x80) --start;
@@ -384,8 +396,7 @@ bool TQtCanvas::CleanCut(std::string_view Text, const TTextMeasure& Measure, std
   std::size_t length = 0;
   if (!DecodeAt(Text, start, before, length) || start + length != Byte || !DecodeAt(Text, Byte, after, length))
     return false;
-  const TCuts cuts = KindOf(Measure);
-  if (!BesideCut(before, cuts) || !BesideCut(after, cuts)) return false;
+  if (!BesideCut(before, Measure.Cuts) || !BesideCut(after, Measure.Cuts)) return false;
   // The pairs already tried in this font, so that a search repeated at every
   // paint lays nothing out again.
   if (CleanPairsFont_ != FontKeyText_ || CleanPairs_.size() >= MaxCleanPairs) {
@@ -401,7 +412,7 @@ bool TQtCanvas::CleanCut(std::string_view Text, const TTextMeasure& Measure, std
   return clean;
 }
 
-TTextMark TQtCanvas::AddMark(std::string_view Text, TTextMeasure& Measure, std::size_t Byte, const TTextMark& Before,
+TTextMark TQtCanvas::AddMark(std::string_view Text, TQtTextMeasure& Measure, std::size_t Byte, const TTextMark& Before,
                              const TTextMark* After) {
   TTextMark mark{Byte, 0};
   if (After != nullptr && After->Byte - Byte < Byte - Before.Byte) {

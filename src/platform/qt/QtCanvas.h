@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "platform/canvas/Canvas.h"
+#include "platform/qt/MeasuredText.h"
 #include "platform/qt/PixelTarget.h"
 
 namespace tv {
@@ -63,9 +64,11 @@ class TQtCanvas : public TCanvas {
   // part that can reach the rectangle, cut where a part laid out alone puts
   // every glyph where the whole text puts it (see MeasuredText.cpp); a text
   // that cannot be cut so is measured and drawn whole.
-  std::int32_t MeasuredTextWidth(std::string_view Text, TTextMeasure& Measure, std::int32_t Limit) override;
+  // Measure holds a TQtTextMeasure.
+  std::int32_t MeasuredTextWidth(std::string_view Text, std::unique_ptr<TTextMeasure>& Measure,
+                                 std::int32_t Limit) override;
   void MeasuredTextRect(const TRect& R, std::int32_t X, std::int32_t Y, std::string_view Text,
-                        TTextMeasure& Measure) override;
+                        std::unique_ptr<TTextMeasure>& Measure) override;
   void CopyRect(const TRect& Dest, TCanvas& Source, const TRect& Src) override;
   void SelectClipRegion(const TRegion& Region) override;
   void RemoveClipRegion() override;
@@ -107,31 +110,32 @@ class TQtCanvas : public TCanvas {
   // Width is its advance, needed without a clip.
   void PaintText(std::int32_t X, std::int32_t Y, double Offset, std::string_view Text, const TRect* Clip,
                  std::int32_t Width);
-  // Measured texts (MeasuredText.cpp): Measure made ready for Text in the
-  // current font; the exact advance of a text; the whole text's width; the
-  // mark at most a font height before, or after, the pen position Target (or
-  // the nearest one that can be found); a place where Text may be cut, near
-  // Guess and strictly between Low and High.
-  void StartMeasure(std::string_view Text, TTextMeasure& Measure);
+  // Measured texts (MeasuredText.cpp): the canvas's own measure in Slot,
+  // made ready for Text in the current font; the exact advance of a text;
+  // the whole text's width; the mark at most a font height before, or after,
+  // the pen position Target (or the nearest one that can be found); a place
+  // where Text may be cut, near Guess and strictly between Low and High.
+  TQtTextMeasure& StartMeasure(std::string_view Text, std::unique_ptr<TTextMeasure>& Slot);
+  std::int32_t MeasuredWidth(std::string_view Text, TQtTextMeasure& Measure, std::int32_t Limit);
   double Advance(std::string_view Text);
   // The advance from byte From to byte To of Text, laid out in parts split
   // at the breaks between them, as the whole text is.
-  double AdvanceBetween(std::string_view Text, const TTextMeasure& Measure, std::size_t From, std::size_t To);
-  std::int32_t WholeWidth(std::string_view Text, TTextMeasure& Measure);
-  TTextMark MarkBefore(std::string_view Text, TTextMeasure& Measure, double Target);
-  TTextMark MarkAfter(std::string_view Text, TTextMeasure& Measure, double Target);
-  bool FindCut(std::string_view Text, const TTextMeasure& Measure, std::size_t Guess, std::size_t Low,
+  double AdvanceBetween(std::string_view Text, const TQtTextMeasure& Measure, std::size_t From, std::size_t To);
+  std::int32_t WholeWidth(std::string_view Text, TQtTextMeasure& Measure);
+  TTextMark MarkBefore(std::string_view Text, TQtTextMeasure& Measure, double Target);
+  TTextMark MarkAfter(std::string_view Text, TQtTextMeasure& Measure, double Target);
+  bool FindCut(std::string_view Text, const TQtTextMeasure& Measure, std::size_t Guess, std::size_t Low,
                std::size_t High, std::size_t& Cut);
-  bool CleanCut(std::string_view Text, const TTextMeasure& Measure, std::size_t Byte);
+  bool CleanCut(std::string_view Text, const TQtTextMeasure& Measure, std::size_t Byte);
   // One step of the search for a mark: a new one at a cut near where the pen
   // position Aim falls between the marks Low and High (none: the text's end,
   // not yet reached), or at the end when Aim lies beyond the last mark; false
   // when no cut is found there.
-  bool AddMarkNear(std::string_view Text, TTextMeasure& Measure, const TTextMark& Low, const TTextMark* High,
+  bool AddMarkNear(std::string_view Text, TQtTextMeasure& Measure, const TTextMark& Low, const TTextMark* High,
                    double Aim);
   // A new mark at the cut Byte, measured from the nearer of the marks Before
   // and After (the latter may be none); returns it.
-  TTextMark AddMark(std::string_view Text, TTextMeasure& Measure, std::size_t Byte, const TTextMark& Before,
+  TTextMark AddMark(std::string_view Text, TQtTextMeasure& Measure, std::size_t Byte, const TTextMark& Before,
                     const TTextMark* After);
   void WideSegment(QPointF A, QPointF B);
   void ThinSegment(TPoint A, TPoint B);
