@@ -4,10 +4,11 @@
 // Qt lays a text out in runs: a new run starts where a letter of another
 // script follows (signs and marks go with the run they stand in, leading ones
 // with the first letter's), and a run is cut every 4096 UTF-16 units from its
-// start (the text engine's longest item). Each run is shaped alone, its
-// glyphs' advances (kerning and ligatures included) summed in 1/64 pixels, and
-// the glyphs are drawn where those sums put them. The cuts of long runs are
-// the text's Breaks: nothing joins the glyphs on either side of one.
+// start (the text engine's longest item). Each run is shaped alone, with
+// nothing of the text around it, its glyphs' advances (kerning and ligatures
+// included) summed in 1/64 pixels, and the glyphs are drawn where those sums
+// put them. The cuts of long runs are the text's Breaks: nothing joins the
+// glyphs on either side of one.
 //
 // A text may be cut where its shaping does not reach across: then a part of
 // it laid out alone, split at the Breaks inside it, gives every glyph the
@@ -17,23 +18,38 @@
 // two kinds, so that a part falls into the same runs as in the whole text: in
 // a text with letters of any script, between two letters of the Latin, Greek
 // or Cyrillic script; in a text without letters, between two plain signs
-// (digits, punctuation, spaces). Besides, the pair of characters must measure
-// as the sum of the two: no kerning or ligature joins them. Texts with
-// control or format characters (a tab's width depends on where it stands),
-// right-to-left characters (which reorder runs) or bytes that are not UTF-8
-// are never cut: they are measured and drawn whole.
+// (digits, punctuation, spaces). Besides, Qt itself
+// must lay out CutWindow characters on each side of the cut the same whole
+// and in two parts: the same glyphs of the same fonts at the same places, and
+// the same advance (which a ligature of three letters, or a kerning that
+// depends on more than the pair, would change).
+//
+// Texts are never cut, but measured and drawn whole, when they hold control
+// or format characters (a tab's width depends on where it stands),
+// right-to-left characters (which reorder runs), bytes that are not UTF-8,
+// signs before the first letter that Qt's cut of a long run would part from
+// it (alone they would lose its script), or a character that the font itself
+// does not draw. Qt draws that from a fallback font, and which one it takes
+// depends on the fallback fonts it has loaded so far: its first layout of
+// such a text may take another one than every later layout. Such a text is
+// therefore laid out once before the measure takes its width.
 //
 // The pen positions of a text are taken to grow from its start to its end
 // (no part of a text that may be cut has a negative advance), so that a mark
 // before the visible columns has every glyph before it out of sight, and a
-// mark beyond them every glyph after it.
+// mark beyond them every glyph after it, once they lie farther from the
+// visible columns than any glyph reaches from its pen position.
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QString>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <memory>
 #include <optional>
+#include <tuple>
 
 #include "platform/qt/QtCanvas.h"
 
@@ -52,6 +68,8 @@ constexpr std::int32_t LargestPartLimit = WholeTextWidth - 1;
 // after this many bytes on each side of its guess.
 constexpr int MaxSteps = 40;
 constexpr std::size_t CutSearch = 64;
+// A cut is tried by laying out this many characters on each side of it.
+constexpr int CutWindow = 8;
 
 // The code point that starts at byte I of Text and its length in bytes;
 // false when no well-formed UTF-8 sequence starts there.
@@ -131,11 +149,13 @@ bool KeepsWhole(char32_t C) {
 // the byte offsets at which Qt cuts its long runs, following the engine's
 // rules: the first character of a script (a mark too) gives a run that has
 // none yet its script, a letter of another script starts a new run, and
-// every run is cut 4096 units after its start or its last cut. The part
-// after a break is laid out apart from the run before it, so it must take
-// the same run's script when alone: a letter of that script must come after
-// the break before any other script's. A text where none does, or where a
-// break would fall inside a character, is kept whole.
+// every run is cut 4096 units after its start or its last cut. The parts on
+// either side of a break are laid out apart, so each must take the same
+// run's script when alone: a letter of that script must come after the
+// break before any other script's, and no break may fall among the signs
+// before the first letter (which take its script only beside it). A text
+// where one would, or where a break would fall inside a character, is kept
+// whole.
 TTextCuts CutsOf(std::string_view Text, std::vector<std::size_t>& Breaks) {
   Breaks.clear();
   bool letters = false;
@@ -153,6 +173,7 @@ TTextCuts CutsOf(std::string_view Text, std::vector<std::size_t>& Breaks) {
     const std::size_t units = c >= 0x10000 ? 2 : 1;
     bool newRun = false;
     if (real && !RealScript(run)) {
+      if (!Breaks.empty()) return TTextCuts::None;  // signs cut off before the first letter
       run = script;
     } else if (letter && script != run) {
       if (breakOpen) return TTextCuts::None;  // the part after the break would join this run
@@ -193,6 +214,48 @@ QString ToQString(std::string_view Text) {
   return QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size()));
 }
 
+// A glyph as Qt lays it out: its font, its index in the font and its place.
+struct TPlacedGlyph {
+  QRawFont Font;
+  quint32 Index = 0;
+  double X = 0, Y = 0;
+};
+
+// Qt's layout of Text in Font on one line, as a painter's: its glyphs,
+// moved right by Shift, appended to Glyphs; returns the advance.
+double LayOut(std::string_view Text, const QFont& Font, double Shift, std::vector<TPlacedGlyph>& Glyphs) {
+  QTextLayout layout(ToQString(Text), Font);
+  layout.beginLayout();
+  const QTextLine line = layout.createLine();
+  layout.endLayout();
+  for (const QGlyphRun& run : layout.glyphRuns()) {
+    const QList<quint32> indexes = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    for (qsizetype k = 0; k < indexes.size() && k < positions.size(); ++k)
+      Glyphs.push_back({run.rawFont(), indexes[k], positions[k].x() + Shift, positions[k].y()});
+  }
+  return line.horizontalAdvance();
+}
+
+// Whether Qt lays Window out in Font the same whole as cut at byte Cut into
+// two parts laid out alone, the second from the first's advance: the same
+// glyphs of the same fonts at the same places, and the same advance.
+bool SameInParts(std::string_view Window, std::size_t Cut, const QFont& Font) {
+  std::vector<TPlacedGlyph> whole, parts;
+  const double advance = LayOut(Window, Font, 0, whole);
+  const double first = LayOut(Window.substr(0, Cut), Font, 0, parts);
+  const double second = LayOut(Window.substr(Cut), Font, first, parts);
+  if (advance != first + second || whole.size() != parts.size()) return false;
+  const auto order = [](const TPlacedGlyph& A, const TPlacedGlyph& B) {
+    return std::tie(A.X, A.Y, A.Index) < std::tie(B.X, B.Y, B.Index);
+  };
+  std::sort(whole.begin(), whole.end(), order);
+  std::sort(parts.begin(), parts.end(), order);
+  return std::equal(whole.begin(), whole.end(), parts.begin(), [](const TPlacedGlyph& A, const TPlacedGlyph& B) {
+    return A.Index == B.Index && A.X == B.X && A.Y == B.Y && A.Font == B.Font;
+  });
+}
+
 }  // namespace
 
 TQtTextMeasure& TQtCanvas::StartMeasure(std::string_view Text, std::unique_ptr<TTextMeasure>& Slot) {
@@ -208,7 +271,43 @@ TQtTextMeasure& TQtCanvas::StartMeasure(std::string_view Text, std::unique_ptr<T
   measure.Width = -1;
   measure.Cuts = CutsOf(Text, measure.Breaks);
   measure.Marks.assign(1, TTextMark{});
+  if (!OwnGlyphs(Text, measure.Overhang)) {
+    measure.Cuts = TTextCuts::None;
+    Advance(Text);  // Qt's first layout of it, which may take other fallback fonts
+  }
   return measure;
+}
+
+bool TQtCanvas::OwnGlyphs(std::string_view Text, double& Overhang) {
+  if (OwnGlyphsFont_ != FontKeyText_) {
+    OwnGlyphsFont_ = FontKeyText_;
+    OwnFont_ = QRawFont::fromFont(QtFont());
+    OwnGlyphs_.assign(0x10000, 0);
+    OwnAstralGlyphs_.clear();
+    OwnOverhang_ = 0;
+  }
+  for (std::size_t i = 0; i < Text.size();) {
+    char32_t c = 0;
+    std::size_t length = 0;
+    if (!DecodeAt(Text, i, c, length)) return false;
+    std::uint8_t& known = c < OwnGlyphs_.size() ? OwnGlyphs_[c] : OwnAstralGlyphs_[c];
+    if (known == 0) {
+      known = 2;
+      const QList<quint32> glyph = OwnFont_.glyphIndexesForString(QString::fromUcs4(&c, 1));
+      if (glyph.size() == 1 && glyph[0] != 0) {
+        known = 1;
+        // Its ink before its pen position or past its advance (in the
+        // smallest sizes, tens of pixels).
+        const QRectF ink = OwnFont_.boundingRect(glyph[0]);
+        const QList<QPointF> advance = OwnFont_.advancesForGlyphIndexes(glyph);
+        OwnOverhang_ = std::max({OwnOverhang_, -ink.left(), ink.right() - advance.value(0).x()});
+      }
+    }
+    if (known == 2) return false;
+    i += length;
+  }
+  Overhang = OwnOverhang_;
+  return true;
 }
 
 double TQtCanvas::Advance(std::string_view Text) {
@@ -284,9 +383,11 @@ void TQtCanvas::MeasuredTextRect(const TRect& R, std::int32_t X, std::int32_t Y,
     PaintText(X, Y, 0, Text, &R, 0);
     return;
   }
-  // The columns of R on the surface, widened by what glyphs may reach
-  // beyond their advances.
-  const double reach = static_cast<double>(h);
+  // The columns of R on the surface, widened by the farthest a glyph may
+  // reach from its place: the most that the ink of the text's glyphs reaches
+  // beyond their advances, and the font's widest glyph for what marks,
+  // kerning and ligatures move, with two pixels to spare.
+  const double reach = measure.Overhang + MetricsF().maxWidth() + 2;
   const double from = static_cast<double>(left - X) - reach;
   const double to = static_cast<double>(right - X) + reach;
   const TTextMark first = from <= 0 ? measure.Marks.front() : MarkBefore(Text, measure, from);
@@ -389,6 +490,7 @@ bool TQtCanvas::FindCut(std::string_view Text, const TQtTextMeasure& Measure, st
 }
 
 bool TQtCanvas::CleanCut(std::string_view Text, const TQtTextMeasure& Measure, std::size_t Byte) {
+  const auto& breaks = Measure.Breaks;
   if (Byte == 0 || Byte >= Text.size() || (static_cast<unsigned char>(Text[Byte]) & 0xC0) == 0x80) return false;
   std::size_t start = Byte - 1;
   while (start > 0 && Byte - start < 4 && (static_cast<unsigned char>(Text[start]) & 0xC0) == 0x80) --start;
@@ -397,19 +499,33 @@ bool TQtCanvas::CleanCut(std::string_view Text, const TQtTextMeasure& Measure, s
   if (!DecodeAt(Text, start, before, length) || start + length != Byte || !DecodeAt(Text, Byte, after, length))
     return false;
   if (!BesideCut(before, Measure.Cuts) || !BesideCut(after, Measure.Cuts)) return false;
-  // The pairs already tried in this font, so that a search repeated at every
-  // paint lays nothing out again.
-  if (CleanPairsFont_ != FontKeyText_ || CleanPairs_.size() >= MaxCleanPairs) {
-    CleanPairs_.clear();
-    CleanPairsFont_ = FontKeyText_;
+  // CutWindow characters on each side, within the run between the breaks
+  // around the cut (the text is UTF-8: it may be cut).
+  const auto next = std::upper_bound(breaks.begin(), breaks.end(), Byte);
+  const std::size_t low = next == breaks.begin() ? 0 : *(next - 1);
+  const std::size_t high = next == breaks.end() ? Text.size() : *next;
+  const auto continuation = [&](std::size_t I) { return (static_cast<unsigned char>(Text[I]) & 0xC0) == 0x80; };
+  std::size_t from = Byte, to = Byte;
+  for (int k = 0; k < CutWindow && from > low; ++k) {
+    do --from;
+    while (from > low && continuation(from));
   }
-  const std::uint64_t pair = std::uint64_t{before} << 32 | after;
-  if (const auto known = CleanPairs_.find(pair); known != CleanPairs_.end()) return known->second;
-  const QString a = QString::fromUcs4(&before, 1), b = QString::fromUcs4(&after, 1);
-  const QFontMetricsF& fm = MetricsF();
-  const bool clean = fm.horizontalAdvance(a + b) == fm.horizontalAdvance(a) + fm.horizontalAdvance(b);
-  CleanPairs_.emplace(pair, clean);
-  return clean;
+  for (int k = 0; k < CutWindow && to < high; ++k) {
+    do ++to;
+    while (to < high && continuation(to));
+  }
+  // The windows already tried in this font, so that a search repeated at
+  // every paint lays nothing out again.
+  if (CleanCutsFont_ != FontKeyText_ || CleanCuts_.size() >= MaxCleanCuts) {
+    CleanCuts_.clear();
+    CleanCutsFont_ = FontKeyText_;
+  }
+  const std::string_view window = Text.substr(from, to - from);
+  std::string key(window);
+  key += static_cast<char>(Byte - from);  // at most 4 * CutWindow
+  const auto [known, isNew] = CleanCuts_.try_emplace(std::move(key), false);
+  if (isNew) known->second = SameInParts(window, Byte - from, QtFont());
+  return known->second;
 }
 
 TTextMark TQtCanvas::AddMark(std::string_view Text, TQtTextMeasure& Measure, std::size_t Byte, const TTextMark& Before,

@@ -30,6 +30,7 @@ struct TQtTextMeasure final : TTextMeasure {
   std::string Font;                   // the font it holds for, as TQtCanvas names it
   std::int32_t Width = -1;            // TextWidth of the whole text; -1: not measured yet
   TTextCuts Cuts = TTextCuts::None;
+  double Overhang = 0;                // the most a glyph's ink reaches past its advance, pixels
   std::vector<TTextMark> Marks;       // by byte offset; the first is the start, (0, 0)
   // Byte offsets at which Qt lays the text out in separate runs anyway, in
   // order; nothing joins the glyphs on either side of one.

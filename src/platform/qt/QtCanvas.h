@@ -16,6 +16,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QRawFont>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -126,7 +127,14 @@ class TQtCanvas : public TCanvas {
   TTextMark MarkAfter(std::string_view Text, TQtTextMeasure& Measure, double Target);
   bool FindCut(std::string_view Text, const TQtTextMeasure& Measure, std::size_t Guess, std::size_t Low,
                std::size_t High, std::size_t& Cut);
+  // Whether Text may be cut at byte Byte: between two characters of the kind that its cuts lie between, where Qt lays out the
+  // characters around the cut the same whole and in two parts.
   bool CleanCut(std::string_view Text, const TQtTextMeasure& Measure, std::size_t Byte);
+  // Whether the font itself, without a fallback font, draws every character
+  // of Text (false too for bytes that are not UTF-8); then Overhang: at
+  // least the most that the ink of one of their glyphs reaches before its
+  // pen position or past its advance, pixels.
+  bool OwnGlyphs(std::string_view Text, double& Overhang);
   // One step of the search for a mark: a new one at a cut near where the pen
   // position Aim falls between the marks Low and High (none: the text's end,
   // not yet reached), or at the end when Aim lies beyond the last mark; false
@@ -235,11 +243,21 @@ class TQtCanvas : public TCanvas {
   std::size_t TextRuns_ = 0;  // runs held in TextShapes_
   std::string TextKey_;  // scratch
   QImage TextScratch_;
-  // Pairs of characters that a measured text may be cut between in the font
-  // named by CleanPairsFont_ (true), or not (false); emptied when full.
-  static constexpr std::size_t MaxCleanPairs = 65536;
-  std::unordered_map<std::uint64_t, bool> CleanPairs_;
-  std::string CleanPairsFont_;
+  // Windows of text (with the cut's byte offset in a last byte) that a
+  // measured text may be cut in, in the font named by CleanCutsFont_ (true),
+  // or not (false); emptied when full.
+  static constexpr std::size_t MaxCleanCuts = 65536;
+  std::unordered_map<std::string, bool> CleanCuts_;
+  std::string CleanCutsFont_;
+  // The font itself (without fallbacks) for the font named by
+  // OwnGlyphsFont_; whether it has a glyph for a character (0 not known
+  // yet, 1 yes, 2 no), for the BMP by code and for others in a map; and the
+  // most that the ink of one of those glyphs reaches beyond its advance.
+  QRawFont OwnFont_;
+  std::vector<std::uint8_t> OwnGlyphs_;
+  std::unordered_map<char32_t, std::uint8_t> OwnAstralGlyphs_;
+  double OwnOverhang_ = 0;
+  std::string OwnGlyphsFont_;
 
   // Dotted lines continue their pattern along a chain of LineTo calls:
   // the pixel count since the chain began, modulo 6.
