@@ -14,11 +14,11 @@
 // it laid out alone, split at the Breaks inside it, gives every glyph the
 // advance the whole text gives it, and drawn from the exact pen position of
 // its start it puts every glyph on the same pixels. A mark (TTextMark) is such
-// a cut with that position. Cuts lie only between two characters of one of
-// two kinds, so that a part falls into the same runs as in the whole text: in
-// a text with letters of any script, between two letters of the Latin, Greek
-// or Cyrillic script; in a text without letters, between two plain signs
-// (digits, punctuation, spaces). Besides, Qt itself
+// a cut with that position. Cuts lie at the Breaks, and else only between two
+// characters of one of two kinds, so that a part falls into the same runs as
+// in the whole text: in a text with letters of any script, between two
+// letters of the Latin, Greek or Cyrillic script; in a text without letters,
+// between two plain signs (digits, punctuation, spaces). Besides, Qt itself
 // must lay out CutWindow characters on each side of the cut the same whole
 // and in two parts: the same glyphs of the same fonts at the same places, and
 // the same advance (which a ligature of three letters, or a kerning that
@@ -390,23 +390,23 @@ void TQtCanvas::MeasuredTextRect(const TRect& R, std::int32_t X, std::int32_t Y,
   const double reach = measure.Overhang + MetricsF().maxWidth() + 2;
   const double from = static_cast<double>(left - X) - reach;
   const double to = static_cast<double>(right - X) + reach;
-  const TTextMark first = from <= 0 ? measure.Marks.front() : MarkBefore(Text, measure, from);
+  TTextMark at = from <= 0 ? measure.Marks.front() : MarkBefore(Text, measure, from);
   const TTextMark last = MarkAfter(Text, measure, to);
-  const std::size_t end = std::max(first.Byte, last.Byte);
-  // Split at the breaks inside, as the whole text is; only the first part
-  // fills the rectangle.
-  const TBrush brush = Brush;
-  std::size_t start = first.Byte;
-  double x = first.X;
-  auto b = std::upper_bound(measure.Breaks.begin(), measure.Breaks.end(), start);
-  for (; b != measure.Breaks.end() && *b < end; ++b) {
-    const std::string_view part = Text.substr(start, *b - start);
-    PaintText(X, Y, x, part, &R, 0);
-    Brush.Style = TBrushStyle::bsClear;
-    x += Advance(part);
-    start = *b;
+  const std::size_t end = std::max(at.Byte, last.Byte);
+  if (at.Byte == 0 && end == Text.size()) {
+    PaintText(X, Y, 0, Text, &R, 0);
+    return;
   }
-  PaintText(X, Y, x, Text.substr(start, end - start), &R, 0);
+  // Split at the breaks inside, as the whole text is, each drawn from its
+  // mark; only the first part fills the rectangle.
+  const TBrush brush = Brush;
+  auto b = std::upper_bound(measure.Breaks.begin(), measure.Breaks.end(), at.Byte);
+  for (; b != measure.Breaks.end() && *b < end; ++b) {
+    PaintText(X, Y, at.X, Text.substr(at.Byte, *b - at.Byte), &R, 0);
+    Brush.Style = TBrushStyle::bsClear;
+    at = AddMark(Text, measure, *b, at, nullptr);
+  }
+  PaintText(X, Y, at.X, Text.substr(at.Byte, end - at.Byte), &R, 0);
   Brush = brush;
 }
 
@@ -462,12 +462,33 @@ bool TQtCanvas::AddMarkNear(std::string_view Text, TQtTextMeasure& Measure, cons
     AddMark(Text, Measure, Text.size(), Low, nullptr);  // the end, which may lie before Aim
     return true;
   }
-  std::size_t cut = 0;
   const std::size_t high = High != nullptr ? High->Byte : Text.size();
-  if (!FindCut(Text, Measure, static_cast<std::size_t>(std::clamp(guess, 0.0, 1e15)), Low.Byte, high, cut))
-    return false;
-  AddMark(Text, Measure, cut, Low, High);
-  return true;
+  // The places FindCut tries, unless a search from Low tried them all before
+  // (as a paint at the same place repeats it).
+  const std::size_t start = std::clamp(static_cast<std::size_t>(std::clamp(guess, 0.0, 1e15)), Low.Byte + 1,
+                                       std::max(Low.Byte + 1, high));
+  const std::size_t from = std::max(Low.Byte + 1, start > CutSearch ? start - CutSearch : 0);
+  const std::size_t to = std::max(from, std::min(high, start + CutSearch));
+  if (from >= Low.TriedFrom && to <= Low.TriedTo) return false;
+  std::size_t cut = 0;
+  if (FindCut(Text, Measure, start, Low.Byte, high, cut)) {
+    AddMark(Text, Measure, cut, Low, High);
+    return true;
+  }
+  // None there, nor at a break between Low and High: keep the places tried
+  // with Low, joined to those tried before where they meet.
+  const auto at = std::lower_bound(Measure.Marks.begin(), Measure.Marks.end(), Low.Byte,
+                                   [](const TTextMark& M, std::size_t B) { return M.Byte < B; });
+  if (at != Measure.Marks.end() && at->Byte == Low.Byte) {
+    if (from <= at->TriedTo && to >= at->TriedFrom && at->TriedTo > at->TriedFrom) {
+      at->TriedFrom = std::min(at->TriedFrom, from);
+      at->TriedTo = std::max(at->TriedTo, to);
+    } else {
+      at->TriedFrom = from;
+      at->TriedTo = to;
+    }
+  }
+  return false;
 }
 
 bool TQtCanvas::FindCut(std::string_view Text, const TQtTextMeasure& Measure, std::size_t Guess, std::size_t Low,
@@ -486,11 +507,20 @@ bool TQtCanvas::FindCut(std::string_view Text, const TQtTextMeasure& Measure, st
       return true;
     }
   }
-  return false;
+  // None near the guess: the break between Low and High nearest to it.
+  bool found = false;
+  for (auto b = std::upper_bound(Measure.Breaks.begin(), Measure.Breaks.end(), Low);
+       b != Measure.Breaks.end() && *b < High; ++b) {
+    const auto distance = [&](std::size_t B) { return B > start ? B - start : start - B; };
+    if (!found || distance(*b) < distance(Cut)) Cut = *b;
+    found = true;
+  }
+  return found;
 }
 
 bool TQtCanvas::CleanCut(std::string_view Text, const TQtTextMeasure& Measure, std::size_t Byte) {
   const auto& breaks = Measure.Breaks;
+  if (std::binary_search(breaks.begin(), breaks.end(), Byte)) return true;
   if (Byte == 0 || Byte >= Text.size() || (static_cast<unsigned char>(Text[Byte]) & 0xC0) == 0x80) return false;
   std::size_t start = Byte - 1;
   while (start > 0 && Byte - start < 4 && (static_cast<unsigned char>(Text[start]) & 0xC0) == 0x80) --start;
@@ -530,22 +560,24 @@ bool TQtCanvas::CleanCut(std::string_view Text, const TQtTextMeasure& Measure, s
 
 TTextMark TQtCanvas::AddMark(std::string_view Text, TQtTextMeasure& Measure, std::size_t Byte, const TTextMark& Before,
                              const TTextMark* After) {
+  auto& marks = Measure.Marks;
+  const auto known = std::lower_bound(marks.begin(), marks.end(), Byte,
+                                      [](const TTextMark& M, std::size_t B) { return M.Byte < B; });
+  if (known != marks.end() && known->Byte == Byte) return *known;
   TTextMark mark{Byte, 0};
   if (After != nullptr && After->Byte - Byte < Byte - Before.Byte) {
     mark.X = After->X - AdvanceBetween(Text, Measure, Byte, After->Byte);
   } else {
     mark.X = Before.X + AdvanceBetween(Text, Measure, Before.Byte, Byte);
   }
-  auto& marks = Measure.Marks;
   if (marks.size() >= MaxMarks) {
     const TTextMark end = marks.back();
     marks.assign(1, TTextMark{});
     if (end.Byte == Text.size()) marks.push_back(end);
   }
-  const auto at = std::lower_bound(marks.begin(), marks.end(), Byte,
-                                   [](const TTextMark& M, std::size_t B) { return M.Byte < B; });
-  if (at != marks.end() && at->Byte == Byte) return *at;
-  marks.insert(at, mark);
+  marks.insert(std::lower_bound(marks.begin(), marks.end(), Byte,
+                                [](const TTextMark& M, std::size_t B) { return M.Byte < B; }),
+               mark);
   return mark;
 }
 

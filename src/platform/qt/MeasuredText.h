@@ -19,6 +19,9 @@ namespace tv {
 struct TTextMark {
   std::size_t Byte = 0;
   double X = 0;
+  // Places after it (byte offsets TriedFrom .. TriedTo - 1) where a search
+  // found that the text may not be cut, nor at a break up to the next mark.
+  std::size_t TriedFrom = 0, TriedTo = 0;
 };
 
 // Where a text may be cut: nowhere (it is measured and drawn whole), only

@@ -64,7 +64,7 @@ class TQtCanvas : public TCanvas {
   // A long text is measured only as far as needed and drawn only in the
   // part that can reach the rectangle, cut where a part laid out alone puts
   // every glyph where the whole text puts it (see MeasuredText.cpp); a text
-  // that cannot be cut so is measured and drawn whole.
+  // that cannot be cut so is measured and drawn whole, in one call.
   // Measure holds a TQtTextMeasure.
   std::int32_t MeasuredTextWidth(std::string_view Text, std::unique_ptr<TTextMeasure>& Measure,
                                  std::int32_t Limit) override;
@@ -127,7 +127,8 @@ class TQtCanvas : public TCanvas {
   TTextMark MarkAfter(std::string_view Text, TQtTextMeasure& Measure, double Target);
   bool FindCut(std::string_view Text, const TQtTextMeasure& Measure, std::size_t Guess, std::size_t Low,
                std::size_t High, std::size_t& Cut);
-  // Whether Text may be cut at byte Byte: between two characters of the kind that its cuts lie between, where Qt lays out the
+  // Whether Text may be cut at byte Byte: at a break, or between two
+  // characters of the kind that its cuts lie between, where Qt lays out the
   // characters around the cut the same whole and in two parts.
   bool CleanCut(std::string_view Text, const TQtTextMeasure& Measure, std::size_t Byte);
   // Whether the font itself, without a fallback font, draws every character
@@ -138,7 +139,8 @@ class TQtCanvas : public TCanvas {
   // One step of the search for a mark: a new one at a cut near where the pen
   // position Aim falls between the marks Low and High (none: the text's end,
   // not yet reached), or at the end when Aim lies beyond the last mark; false
-  // when no cut is found there.
+  // when no cut is found there (kept with Low, so that the same search is
+  // not made again).
   bool AddMarkNear(std::string_view Text, TQtTextMeasure& Measure, const TTextMark& Low, const TTextMark* High,
                    double Aim);
   // A new mark at the cut Byte, measured from the nearer of the marks Before
