@@ -4,7 +4,9 @@
 // TextRect, wherever the text stands (its start, middle or end in view), in
 // any font, with and without smoothing, on a clear or a solid brush; texts
 // that cannot be cut are drawn whole. A measure taken in one font is taken
-// again in another.
+// again in another. The parts match where a pair of letters cannot tell
+// (ligatures of three letters, fallback fonts, long signs before the first
+// letter, fonts of a pixel), and Qt lays texts out as the cuts assume.
 #include <algorithm>
 #include <climits>
 #include <functional>
@@ -312,7 +314,8 @@ TEST_F(MeasuredTextTest, QtLaysTextsOutAsTheCutsAssume) {
   EXPECT_EQ(ffi.glyphRuns()[0].glyphIndexes().size(), 1);
   EXPECT_NE(small.horizontalAdvance("ffi"), small.horizontalAdvance("f") + small.horizontalAdvance("fi"));
 
-  // A kerned pair across unit 4096 of a run of n.
+  // A kerned pair across unit 4096 of a run of n (advances are sums of 1/64
+  // pixels, compared exactly).
   const QString kerned = QString(4095, 'n') + "AV" + QString(1000, 'n');
   EXPECT_NE(small.horizontalAdvance("AV"), small.horizontalAdvance("A") + small.horizontalAdvance("V"));
   EXPECT_EQ(small.horizontalAdvance(kerned), small.horizontalAdvance(kerned.left(4096)) +
@@ -466,10 +469,9 @@ TEST_F(ChildRun, FallbackFontsChangeUnderAKeptMeasure) {
   for (TBitmap* b : {&whole, &part}) SetFont(b->Canvas(), FallbackFont);
   const QFontMetricsF fm(whole.Canvas().QtFont());
   std::unique_ptr<TTextMeasure> measure;
-  qreal before = 0;
   for (int paint = 0; paint < 2; ++paint) {
     if (paint == 1) {
-      before = fm.horizontalAdvance(QString::fromStdString(text.substr(0, 4)));
+      const qreal before = fm.horizontalAdvance(QString::fromStdString(text.substr(0, 4)));
       fm.horizontalAdvance(QString::fromUcs4(U"\U0001D41B"));  // Qt loads another fallback font
       EXPECT_NE(fm.horizontalAdvance(QString::fromStdString(text.substr(0, 4))), before);
     }
