@@ -1,6 +1,7 @@
-// One full paint pass of a screenful of cells (800 x 600: 10 columns of 80
-// pixels by 33 rows) whose columns take turns at left, centred and right
-// alignment, every cell holding a text of its own: 100,000 characters of
+// One full paint pass of a screenful of cells: a grid of 12 columns by 40
+// rows in a window of 800 x 600 pixels, which shows about 10 columns of 80
+// pixels by 33 rows of 18. The columns take turns at left, centred and right
+// alignment; every cell holds a text of its own: 100,000 characters of
 // words, or a short one of a dozen. A cell shows only what fits in it, so the
 // long texts should cost little more than the short ones.
 //   grid_bench --benchmark_filter=BM_PaintScreenful

@@ -19,7 +19,8 @@ std::string TTextGrid::CellTextOrEmpty(std::int32_t Col, std::int32_t Row) const
   return strings.Count() > Row ? strings[Row] : std::string();
 }
 
-const std::string& TTextGrid::StoredCellText(std::int32_t Col, std::int32_t Row, tv::TTextMeasure*& Measure) const {
+const std::string& TTextGrid::StoredCellText(std::int32_t Col, std::int32_t Row,
+                                             std::unique_ptr<tv::TTextMeasure>*& Measure) const {
   static const std::string none;
   const TCellStrings& strings = Columns_->GetItem(Col).Strings();
   Measure = nullptr;

@@ -189,7 +189,7 @@ void TTextGrid::PaintCell(std::int32_t Col, std::int32_t Row) {
     c.FillRect(rc);
   }
   c.Brush.Style = tv::TBrushStyle::bsClear;
-  tv::TTextMeasure* measure = nullptr;
+  std::unique_ptr<tv::TTextMeasure>* measure = nullptr;
   const std::string& text = StoredCellText(Col, Row, measure);
   DrawTextAligned(c, text, TextRectOf(rc), column.HorzAlign(), column.VertAlign(), false, measure);
 }
@@ -220,7 +220,7 @@ tv::TPoint TTextGrid::RepaintCellText(std::int32_t Col, std::int32_t Row, bool S
     c.Brush.Style = tv::TBrushStyle::bsSolid;
     c.FillRect(text);
     c.Brush.Style = tv::TBrushStyle::bsClear;
-    tv::TTextMeasure* measure = nullptr;
+    std::unique_ptr<tv::TTextMeasure>* measure = nullptr;
     const std::string& cell = StoredCellText(Col, Row, measure);
     caret = DrawTextAligned(c, cell, text, column.HorzAlign(), column.VertAlign(), ShowEnd, measure);
   }

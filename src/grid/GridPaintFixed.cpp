@@ -29,13 +29,13 @@ std::int32_t AlignedX(THorzAlign Align, std::int32_t Left, std::int32_t Right, s
 // width gives it: min(Left + width + 1, Right) is Right for either.
 tv::TPoint TTextGrid::DrawTextAligned(tv::TCanvas& ACanvas, std::string_view Text, const tv::TRect& Rect,
                                       THorzAlign HorzAlign, TVertAlign VertAlign, bool ShowEnd,
-                                      tv::TTextMeasure* Measure) {
+                                      std::unique_ptr<tv::TTextMeasure>* Measure) {
   const std::int32_t rw = CheckedSub(Rect.Right, Rect.Left);
   const bool fromStart = HorzAlign == haLeft && !ShowEnd;
   const std::int32_t w =
       Measure == nullptr
           ? ACanvas.TextWidth(Text)
-          : ACanvas.MeasuredTextWidth(Text, *Measure, fromStart ? std::max(rw, 0) : INT32_MAX);
+          : ACanvas.MeasuredTextWidth(Text, *Measure, fromStart ? std::max(rw, 0) : tv::WholeTextWidth);
   const std::int32_t h = ACanvas.TextHeight("gM");
   std::int32_t x = AlignedX(HorzAlign, Rect.Left, Rect.Right, w);
   if (HorzAlign == haLeft && ShowEnd && w > rw) x = CheckedSub(Rect.Left, CheckedSub(w, rw));

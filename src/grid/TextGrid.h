@@ -319,7 +319,8 @@ class TTextGrid : public TGridObject {
   std::string CellTextOrEmpty(std::int32_t Col, std::int32_t Row) const;
   // The same without a copy, for painting, and in Measure what the canvas
   // measured of a long text (nullptr for a short one or none).
-  const std::string& StoredCellText(std::int32_t Col, std::int32_t Row, tv::TTextMeasure*& Measure) const;
+  const std::string& StoredCellText(std::int32_t Col, std::int32_t Row,
+                                    std::unique_ptr<tv::TTextMeasure>*& Measure) const;
   // The one write path: ByUser marks an edit by the user (column ReadOnly
   // refuses it, OnCellChanging and OnCellChange fire). A changed cell is
   // repainted at once unless PaintLocked.
@@ -475,7 +476,7 @@ class TTextGrid : public TGridObject {
   // rectangle reaches, which is all the caret point needs.
   static tv::TPoint DrawTextAligned(tv::TCanvas& ACanvas, std::string_view Text, const tv::TRect& Rect,
                                     THorzAlign HorzAlign, TVertAlign VertAlign, bool ShowEnd,
-                                    tv::TTextMeasure* Measure = nullptr);
+                                    std::unique_ptr<tv::TTextMeasure>* Measure = nullptr);
   // Draws Text in Rect, every ";" starting a new line.
   static void DrawTextLines(tv::TCanvas& ACanvas, std::string_view Text, const tv::TRect& Rect,
                             THorzAlign HorzAlign, TVertAlign VertAlign);

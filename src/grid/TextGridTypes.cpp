@@ -7,18 +7,16 @@ std::size_t TCellStrings::Checked(std::int32_t Index) const {
   return static_cast<std::size_t>(Index);
 }
 
-tv::TTextMeasure* TCellStrings::Measure(std::int32_t Index) const {
+std::unique_ptr<tv::TTextMeasure>* TCellStrings::Measure(std::int32_t Index) const {
   const TEntry& entry = Items_[Checked(Index)];
-  if (entry.Text.size() < LongText) return nullptr;
-  if (!entry.Measure) entry.Measure = std::make_shared<tv::TTextMeasure>();
-  return entry.Measure.get();
+  return entry.Text.size() < LongText ? nullptr : &entry.Measure;
 }
 
-void TCellStrings::Add(std::string Text, std::int32_t Tag) { Items_.push_back({std::move(Text), Tag, nullptr}); }
+void TCellStrings::Add(std::string Text, std::int32_t Tag) { Items_.emplace_back(std::move(Text), Tag); }
 
 void TCellStrings::Insert(std::int32_t Index, std::string Text, std::int32_t Tag) {
   if (Index < 0 || Index > Count()) throw tv::EListError(Index);
-  Items_.insert(Items_.begin() + Index, TEntry{std::move(Text), Tag, nullptr});
+  Items_.insert(Items_.begin() + Index, TEntry(std::move(Text), Tag));
 }
 
 void TCellStrings::Delete(std::int32_t Index) { Items_.erase(Items_.begin() + static_cast<std::ptrdiff_t>(Checked(Index))); }

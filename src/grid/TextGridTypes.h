@@ -104,9 +104,10 @@ class TCellStrings {
     entry.Measure.reset();
   }
   // What the canvas measured of entry Index's long text (see
-  // tv::TTextMeasure), made empty at the first call and dropped whenever the
-  // text changes; nullptr for a text shorter than LongText bytes.
-  tv::TTextMeasure* Measure(std::int32_t Index) const;
+  // tv::TTextMeasure), for the canvas to fill: empty until then, dropped
+  // whenever the text changes and not copied with it; nullptr for a text
+  // shorter than LongText bytes.
+  std::unique_ptr<tv::TTextMeasure>* Measure(std::int32_t Index) const;
   std::int32_t Tag(std::int32_t Index) const { return Items_[Checked(Index)].Tag; }
   void SetTag(std::int32_t Index, std::int32_t Tag) { Items_[Checked(Index)].Tag = Tag; }
 
@@ -125,11 +126,25 @@ class TCellStrings {
   friend bool operator==(const TCellStrings&, const TCellStrings&) = default;
 
  private:
-  // A copied entry shares its text's measure, which holds for that text.
+  // A copied entry starts without a measure: a measure holds for one font,
+  // and the copy may be painted in another one (another column's).
   struct TEntry {
     std::string Text;
     std::int32_t Tag = 0;
-    mutable std::shared_ptr<tv::TTextMeasure> Measure;
+    mutable std::unique_ptr<tv::TTextMeasure> Measure;
+
+    TEntry() = default;
+    TEntry(std::string Text, std::int32_t Tag) : Text(std::move(Text)), Tag(Tag) {}
+    TEntry(const TEntry& Other) : Text(Other.Text), Tag(Other.Tag) {}
+    TEntry& operator=(const TEntry& Other) {
+      Text = Other.Text;
+      Tag = Other.Tag;
+      Measure.reset();
+      return *this;
+    }
+    TEntry(TEntry&&) = default;
+    TEntry& operator=(TEntry&&) = default;
+    ~TEntry() = default;
     friend bool operator==(const TEntry& A, const TEntry& B) { return A.Text == B.Text && A.Tag == B.Tag; }
   };
   std::size_t Checked(std::int32_t Index) const;

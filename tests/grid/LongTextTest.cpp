@@ -10,6 +10,7 @@
 #include <climits>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -78,7 +79,7 @@ TEST_F(LongTextPlacement, PixelsAndCaretAsTheWholeText) {
           const TVertAlign vertical = verticals[(align + (showEnd ? 1 : 0)) % 3];
           SCOPED_TRACE(std::string(f.Name) + ", " + t.Name + ", alignment " + std::to_string(align) +
                        (showEnd ? ", end shown" : ""));
-          tv::TTextMeasure measure;  // a new one, then kept for a second draw
+          std::unique_ptr<tv::TTextMeasure> measure;  // a new one, then kept for a second draw
           for (int draw = 0; draw < 2; ++draw) {
             for (tv::TBitmap* b : {&whole, &part}) {
               tv::TCanvas& c = b->Canvas();
@@ -99,13 +100,15 @@ TEST_F(LongTextPlacement, PixelsAndCaretAsTheWholeText) {
   }
 }
 
-// A canvas that tells which texts came through a measure, and marks each
-// measure it sees so that a kept one can be told from a new one.
+// A canvas that tells which texts came through a measure, and names each
+// measure it makes so that a kept one can be told from a new one. Like a
+// real canvas, it keeps a measure of its own kind that holds for one font,
+// and starts a new one in a slot that is empty or holds another font's.
 class TMeasureLog : public tv::TRecordingCanvas {
  public:
   struct TUse {
     std::size_t Bytes;
-    std::string Seen;  // what the measure held when it came
+    std::string Seen;  // the measure that came; empty: none that held
     std::int32_t Limit;
   };
   std::vector<TUse> Widths, Rects;
@@ -116,12 +119,13 @@ class TMeasureLog : public tv::TRecordingCanvas {
     PlainLongest = std::max(PlainLongest, Text.size());
     return tv::TRecordingCanvas::TextWidth(Text);
   }
-  std::int32_t MeasuredTextWidth(std::string_view Text, tv::TTextMeasure& Measure, std::int32_t Limit) override {
+  std::int32_t MeasuredTextWidth(std::string_view Text, std::unique_ptr<tv::TTextMeasure>& Measure,
+                                 std::int32_t Limit) override {
     Widths.push_back({Text.size(), Mark(Measure), Limit});
     return std::min(tv::TRecordingCanvas::TextWidth(Text), Limit);
   }
   void MeasuredTextRect(const tv::TRect&, std::int32_t, std::int32_t, std::string_view Text,
-                        tv::TTextMeasure& Measure) override {
+                        std::unique_ptr<tv::TTextMeasure>& Measure) override {
     Rects.push_back({Text.size(), Mark(Measure), 0});
   }
   void Forget() {
@@ -131,10 +135,18 @@ class TMeasureLog : public tv::TRecordingCanvas {
   }
 
  private:
-  std::string Mark(tv::TTextMeasure& Measure) {
-    const std::string seen = Measure.Font;
-    if (seen.empty()) Measure.Font = "measure " + std::to_string(++Marked);
-    return seen;
+  struct TNamedMeasure : tv::TTextMeasure {
+    tv::TFont Font;
+    std::string Name;
+  };
+  std::string Mark(std::unique_ptr<tv::TTextMeasure>& Measure) {
+    const auto* kept = dynamic_cast<const TNamedMeasure*>(Measure.get());
+    if (kept != nullptr && kept->Font == Font) return kept->Name;
+    auto made = std::make_unique<TNamedMeasure>();
+    made->Font = Font;
+    made->Name = "measure " + std::to_string(++Marked);
+    Measure = std::move(made);
+    return "";
   }
 };
 
@@ -244,6 +256,31 @@ TEST(LongTextCells, MeasuresMoveUpWithTheTextsWhenARowIsDeleted) {
     g.Paint();
     EXPECT_EQ(measures(), before);
   }
+}
+
+// Texts copied into a column of another font, both centred (so that each
+// paint needs the whole width): each column keeps a measure of its own from
+// paint to paint, instead of the two taking turns at one.
+TEST(LongTextCells, CopiedTextsKeepAMeasureOfTheirOwn) {
+  TGridFixture f{400, 200};
+  TMeasureLog canvas;
+  f.Host.Target = &canvas;
+  TTextGrid& g = f.Grid;
+  g.SetColCount(2);
+  g.SetRowCount(2);
+  tv::TFont other;
+  other.Height = -15;
+  g.Columns()[1].SetFont(other);
+  for (int c = 0; c < 2; ++c) g.Columns()[c].SetHorzAlign(haCenter);
+  g.SetCellText(0, 0, Words(5000));
+  g.SetCellText(0, 1, Words(6000));
+  g.Columns()[1].SetStrings(g.Columns()[0].Strings());
+  g.Paint();
+  canvas.Forget();
+  g.Paint();
+  g.Paint();
+  ASSERT_EQ(canvas.Widths.size(), 8u);  // 2 columns, 2 rows, 2 paints
+  for (const auto& use : canvas.Widths) EXPECT_NE(use.Seen, "") << "a measure started again";
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -174,30 +175,21 @@ class TRegion {
 // Measured texts
 // ---------------------------------------------------------------------------
 
-// A place where a canvas may cut a text: the byte offset into the UTF-8
-// text and the exact pen position there, in pixels with their fraction,
-// from the start of the text.
-struct TTextMark {
-  std::size_t Byte = 0;
-  double X = 0;
+// What a canvas found out about one text, kept by the caller beside the
+// text so that a long text is neither measured nor laid out and drawn whole
+// at every paint (see MeasuredTextWidth, MeasuredTextRect). The caller keeps
+// it in a std::unique_ptr, empty at first, and passes that; each canvas
+// fills it with a measure of its own kind (replacing one of another kind)
+// and starts it again when the font is another one. It belongs to one text
+// as one caller draws it: whoever changes the text drops it, and a copy of
+// the text, which may be drawn in another font, starts without one.
+class TTextMeasure {
+ public:
+  virtual ~TTextMeasure() = default;
 };
 
-// What a canvas found out about one text in one font, kept by the caller
-// beside the text so that a long text is neither measured nor laid out and
-// drawn whole at every paint (see MeasuredTextWidth, MeasuredTextRect). It
-// belongs to one text: whoever changes the text starts a new measure. The
-// canvas fills it as far as it needs it and starts it again when the font
-// is another one.
-struct TTextMeasure {
-  std::string Font;              // the font it holds for, as the canvas names it; empty: none yet
-  std::int32_t Width = -1;       // TextWidth of the whole text; -1: not measured yet
-  bool Cuttable = false;         // the text may be laid out in parts
-  std::uint8_t Kind = 0;         // where it may be cut, in the canvas's own terms
-  std::vector<TTextMark> Marks;  // by byte offset; the first is the start, (0, 0)
-  // Byte offsets at which the canvas lays the text out in separate runs
-  // anyway, in order; nothing joins the glyphs on either side of one.
-  std::vector<std::size_t> Breaks;
-};
+// The Limit of MeasuredTextWidth that asks for the whole width.
+constexpr std::int32_t WholeTextWidth = INT32_MAX;
 
 // ---------------------------------------------------------------------------
 // The canvas
@@ -256,8 +248,10 @@ class TCanvas {
   virtual std::int32_t TextHeight(std::string_view Text) = 0;
   TPoint TextExtent(std::string_view Text) { return {TextWidth(Text), TextHeight(Text)}; }
   // min(TextWidth(Text), Limit), through Measure, which the caller keeps with
-  // Text: a canvas need not measure a text wider than Limit whole.
-  virtual std::int32_t MeasuredTextWidth(std::string_view Text, TTextMeasure& Measure, std::int32_t Limit) {
+  // Text: a canvas need not measure a text wider than Limit whole
+  // (WholeTextWidth: no limit).
+  virtual std::int32_t MeasuredTextWidth(std::string_view Text, std::unique_ptr<TTextMeasure>& Measure,
+                                         std::int32_t Limit) {
     static_cast<void>(Measure);
     return std::min(TextWidth(Text), Limit);
   }
@@ -265,7 +259,7 @@ class TCanvas {
   // Text: a canvas may lay out and draw only the part of Text that can reach
   // R, with the pixels of the whole.
   virtual void MeasuredTextRect(const TRect& R, std::int32_t X, std::int32_t Y, std::string_view Text,
-                                TTextMeasure& Measure) {
+                                std::unique_ptr<TTextMeasure>& Measure) {
     static_cast<void>(Measure);
     TextRect(R, X, Y, Text);
   }

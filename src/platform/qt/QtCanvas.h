@@ -16,6 +16,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QRawFont>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,6 +24,7 @@
 #include <vector>
 
 #include "platform/canvas/Canvas.h"
+#include "platform/qt/MeasuredText.h"
 #include "platform/qt/PixelTarget.h"
 
 namespace tv {
@@ -62,10 +64,12 @@ class TQtCanvas : public TCanvas {
   // A long text is measured only as far as needed and drawn only in the
   // part that can reach the rectangle, cut where a part laid out alone puts
   // every glyph where the whole text puts it (see MeasuredText.cpp); a text
-  // that cannot be cut so is measured and drawn whole.
-  std::int32_t MeasuredTextWidth(std::string_view Text, TTextMeasure& Measure, std::int32_t Limit) override;
+  // that cannot be cut so is measured and drawn whole, in one call.
+  // Measure holds a TQtTextMeasure.
+  std::int32_t MeasuredTextWidth(std::string_view Text, std::unique_ptr<TTextMeasure>& Measure,
+                                 std::int32_t Limit) override;
   void MeasuredTextRect(const TRect& R, std::int32_t X, std::int32_t Y, std::string_view Text,
-                        TTextMeasure& Measure) override;
+                        std::unique_ptr<TTextMeasure>& Measure) override;
   void CopyRect(const TRect& Dest, TCanvas& Source, const TRect& Src) override;
   void SelectClipRegion(const TRegion& Region) override;
   void RemoveClipRegion() override;
@@ -107,31 +111,41 @@ class TQtCanvas : public TCanvas {
   // Width is its advance, needed without a clip.
   void PaintText(std::int32_t X, std::int32_t Y, double Offset, std::string_view Text, const TRect* Clip,
                  std::int32_t Width);
-  // Measured texts (MeasuredText.cpp): Measure made ready for Text in the
-  // current font; the exact advance of a text; the whole text's width; the
-  // mark at most a font height before, or after, the pen position Target (or
-  // the nearest one that can be found); a place where Text may be cut, near
-  // Guess and strictly between Low and High.
-  void StartMeasure(std::string_view Text, TTextMeasure& Measure);
+  // Measured texts (MeasuredText.cpp): the canvas's own measure in Slot,
+  // made ready for Text in the current font; the exact advance of a text;
+  // the whole text's width; the mark at most a font height before, or after,
+  // the pen position Target (or the nearest one that can be found); a place
+  // where Text may be cut, near Guess and strictly between Low and High.
+  TQtTextMeasure& StartMeasure(std::string_view Text, std::unique_ptr<TTextMeasure>& Slot);
+  std::int32_t MeasuredWidth(std::string_view Text, TQtTextMeasure& Measure, std::int32_t Limit);
   double Advance(std::string_view Text);
   // The advance from byte From to byte To of Text, laid out in parts split
   // at the breaks between them, as the whole text is.
-  double AdvanceBetween(std::string_view Text, const TTextMeasure& Measure, std::size_t From, std::size_t To);
-  std::int32_t WholeWidth(std::string_view Text, TTextMeasure& Measure);
-  TTextMark MarkBefore(std::string_view Text, TTextMeasure& Measure, double Target);
-  TTextMark MarkAfter(std::string_view Text, TTextMeasure& Measure, double Target);
-  bool FindCut(std::string_view Text, const TTextMeasure& Measure, std::size_t Guess, std::size_t Low,
+  double AdvanceBetween(std::string_view Text, const TQtTextMeasure& Measure, std::size_t From, std::size_t To);
+  std::int32_t WholeWidth(std::string_view Text, TQtTextMeasure& Measure);
+  TTextMark MarkBefore(std::string_view Text, TQtTextMeasure& Measure, double Target);
+  TTextMark MarkAfter(std::string_view Text, TQtTextMeasure& Measure, double Target);
+  bool FindCut(std::string_view Text, const TQtTextMeasure& Measure, std::size_t Guess, std::size_t Low,
                std::size_t High, std::size_t& Cut);
-  bool CleanCut(std::string_view Text, const TTextMeasure& Measure, std::size_t Byte);
+  // Whether Text may be cut at byte Byte: at a break, or between two
+  // characters of the kind that its cuts lie between, where Qt lays out the
+  // characters around the cut the same whole and in two parts.
+  bool CleanCut(std::string_view Text, const TQtTextMeasure& Measure, std::size_t Byte);
+  // Whether the font itself, without a fallback font, draws every character
+  // of Text (false too for bytes that are not UTF-8); then Overhang: at
+  // least the most that the ink of one of their glyphs reaches before its
+  // pen position or past its advance, pixels.
+  bool OwnGlyphs(std::string_view Text, double& Overhang);
   // One step of the search for a mark: a new one at a cut near where the pen
   // position Aim falls between the marks Low and High (none: the text's end,
   // not yet reached), or at the end when Aim lies beyond the last mark; false
-  // when no cut is found there.
-  bool AddMarkNear(std::string_view Text, TTextMeasure& Measure, const TTextMark& Low, const TTextMark* High,
+  // when no cut is found there (kept with Low, so that the same search is
+  // not made again).
+  bool AddMarkNear(std::string_view Text, TQtTextMeasure& Measure, const TTextMark& Low, const TTextMark* High,
                    double Aim);
   // A new mark at the cut Byte, measured from the nearer of the marks Before
   // and After (the latter may be none); returns it.
-  TTextMark AddMark(std::string_view Text, TTextMeasure& Measure, std::size_t Byte, const TTextMark& Before,
+  TTextMark AddMark(std::string_view Text, TQtTextMeasure& Measure, std::size_t Byte, const TTextMark& Before,
                     const TTextMark* After);
   void WideSegment(QPointF A, QPointF B);
   void ThinSegment(TPoint A, TPoint B);
@@ -231,11 +245,21 @@ class TQtCanvas : public TCanvas {
   std::size_t TextRuns_ = 0;  // runs held in TextShapes_
   std::string TextKey_;  // scratch
   QImage TextScratch_;
-  // Pairs of characters that a measured text may be cut between in the font
-  // named by CleanPairsFont_ (true), or not (false); emptied when full.
-  static constexpr std::size_t MaxCleanPairs = 65536;
-  std::unordered_map<std::uint64_t, bool> CleanPairs_;
-  std::string CleanPairsFont_;
+  // Windows of text (with the cut's byte offset in a last byte) that a
+  // measured text may be cut in, in the font named by CleanCutsFont_ (true),
+  // or not (false); emptied when full.
+  static constexpr std::size_t MaxCleanCuts = 65536;
+  std::unordered_map<std::string, bool> CleanCuts_;
+  std::string CleanCutsFont_;
+  // The font itself (without fallbacks) for the font named by
+  // OwnGlyphsFont_; whether it has a glyph for a character (0 not known
+  // yet, 1 yes, 2 no), for the BMP by code and for others in a map; and the
+  // most that the ink of one of those glyphs reaches beyond its advance.
+  QRawFont OwnFont_;
+  std::vector<std::uint8_t> OwnGlyphs_;
+  std::unordered_map<char32_t, std::uint8_t> OwnAstralGlyphs_;
+  double OwnOverhang_ = 0;
+  std::string OwnGlyphsFont_;
 
   // Dotted lines continue their pattern along a chain of LineTo calls:
   // the pixel count since the chain began, modulo 6.
