@@ -31,8 +31,8 @@
 // it (alone they would lose its script), or a character that the font itself
 // does not draw. Qt draws that from a fallback font, and which one it takes
 // depends on the fallback fonts it has loaded so far: its first layout of
-// such a text may take another one than every later layout. Such a text is
-// therefore laid out once before the measure takes its width.
+// such a text may take another one than every later layout (TextWidth,
+// which gives the width of a text kept whole, lays it out once before).
 //
 // The pen positions of a text are taken to grow from its start to its end
 // (no part of a text that may be cut has a negative advance), so that a mark
@@ -271,14 +271,14 @@ TQtTextMeasure& TQtCanvas::StartMeasure(std::string_view Text, std::unique_ptr<T
   measure.Width = -1;
   measure.Cuts = CutsOf(Text, measure.Breaks);
   measure.Marks.assign(1, TTextMark{});
-  if (!OwnGlyphs(Text, measure.Overhang)) {
+  if (!OwnGlyphs(ToQString(Text), measure.Overhang)) {
     measure.Cuts = TTextCuts::None;
-    Advance(Text);  // Qt's first layout of it, which may take other fallback fonts
+    TextWidth(Text);  // lays out the text before it is drawn, as its first layout may differ
   }
   return measure;
 }
 
-bool TQtCanvas::OwnGlyphs(std::string_view Text, double& Overhang) {
+bool TQtCanvas::OwnGlyphs(const QString& Text, double& Overhang) {
   if (OwnGlyphsFont_ != FontKeyText_) {
     OwnGlyphsFont_ = FontKeyText_;
     OwnFont_ = QRawFont::fromFont(QtFont());
@@ -286,10 +286,14 @@ bool TQtCanvas::OwnGlyphs(std::string_view Text, double& Overhang) {
     OwnAstralGlyphs_.clear();
     OwnOverhang_ = 0;
   }
-  for (std::size_t i = 0; i < Text.size();) {
-    char32_t c = 0;
-    std::size_t length = 0;
-    if (!DecodeAt(Text, i, c, length)) return false;
+  for (qsizetype i = 0; i < Text.size();) {
+    // A code point (a byte that is not UTF-8 came as U+FFFD).
+    char32_t c = Text[i].unicode();
+    qsizetype length = 1;
+    if (Text[i].isHighSurrogate() && i + 1 < Text.size() && Text[i + 1].isLowSurrogate()) {
+      c = QChar::surrogateToUcs4(Text[i], Text[i + 1]);
+      length = 2;
+    }
     std::uint8_t& known = c < OwnGlyphs_.size() ? OwnGlyphs_[c] : OwnAstralGlyphs_[c];
     if (known == 0) {
       known = 2;
@@ -328,7 +332,6 @@ double TQtCanvas::AdvanceBetween(std::string_view Text, const TQtTextMeasure& Me
 // The exact advance of a text that may be cut also checks the marks that
 // reached its end by parts: should they disagree, the text is not cut again.
 std::int32_t TQtCanvas::WholeWidth(std::string_view Text, TQtTextMeasure& Measure) {
-  if (Measure.Cuts == TTextCuts::None) return Metrics().horizontalAdvance(ToQString(Text));
   const double advance = Advance(Text);
   TTextMark& last = Measure.Marks.back();
   if (last.Byte == Text.size() && last.X != advance) {
@@ -347,8 +350,11 @@ std::int32_t TQtCanvas::MeasuredTextWidth(std::string_view Text, std::unique_ptr
   return MeasuredWidth(Text, StartMeasure(Text, Measure), Limit);
 }
 
+// A text kept whole has TextWidth's width, as the canvas keeps it: the
+// measure keeps none of its own.
 std::int32_t TQtCanvas::MeasuredWidth(std::string_view Text, TQtTextMeasure& Measure, std::int32_t Limit) {
-  if (Measure.Width < 0 && Measure.Cuts != TTextCuts::None && Limit < WholeTextWidth) {
+  if (Measure.Cuts == TTextCuts::None) return std::min(TextWidth(Text), Limit);
+  if (Measure.Width < 0 && Limit < WholeTextWidth) {
     // A part that reaches a pixel past the limit: the whole, which rounds
     // its advance, is wider than the limit.
     if (MarkAfter(Text, Measure, Limit + 1.0).X >= Limit + 1.0) return Limit;

@@ -31,7 +31,7 @@ enum class TTextCuts : std::uint8_t { None, BetweenLetters, BetweenSigns };
 
 struct TQtTextMeasure final : TTextMeasure {
   std::string Font;                   // the font it holds for, as TQtCanvas names it
-  std::int32_t Width = -1;            // TextWidth of the whole text; -1: not measured yet
+  std::int32_t Width = -1;            // the width of a text that may be cut; -1: not measured yet
   TTextCuts Cuts = TTextCuts::None;
   double Overhang = 0;                // the most a glyph's ink reaches past its advance, pixels
   std::vector<TTextMark> Marks;       // by byte offset; the first is the start, (0, 0)

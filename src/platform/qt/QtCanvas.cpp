@@ -151,8 +151,13 @@ std::int32_t TQtCanvas::TextWidth(std::string_view Text) {
   TextKey_ += '\x1e';
   TextKey_.append(Text);
   if (const auto known = TextWidths_.find(TextKey_); known != TextWidths_.end()) return known->second;
-  const std::int32_t w =
-      Metrics().horizontalAdvance(QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size())));
+  const QString text = QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size()));
+  // Qt's first layout of a text that takes glyphs from a fallback font may
+  // take another fallback font than its later layouts, with which it is
+  // drawn: the width is a later one's.
+  double overhang = 0;
+  if (!OwnGlyphs(text, overhang)) Metrics().horizontalAdvance(text);
+  const std::int32_t w = Metrics().horizontalAdvance(text);
   if (TextWidths_.size() >= MaxCachedTexts) TextWidths_.clear();
   TextWidths_.emplace(TextKey_, w);
   return w;
