@@ -7,18 +7,6 @@
 #include "grid/TextGrid.h"
 #include "platform/CheckedInt.h"
 
-namespace {
-// R grown by D pixels on every side, held within the 32-bit range: the
-// rectangle of a block of the widest columns reaches the end of it.
-tv::TRect Grown(const tv::TRect& R, std::int32_t D) {
-  const auto held = [](std::int64_t V) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(V, INT32_MIN, INT32_MAX));
-  };
-  return {held(std::int64_t{R.Left} - D), held(std::int64_t{R.Top} - D), held(std::int64_t{R.Right} + D),
-          held(std::int64_t{R.Bottom} + D)};
-}
-}  // namespace
-
 // The pixels are found before anything changes: a block that the grid
 // cannot place (a column outside the columns, a row beyond the pixel range)
 // raises with the selection, the editor and the caret as they were.
@@ -27,8 +15,9 @@ void TTextGrid::SetSelAreaEx(const tv::TRect& Area, bool Force) {
   const tv::TRect& old = SelArea_;
   const tv::TRect span{std::min(old.Left, Area.Left), std::min(old.Top, Area.Top), std::max(old.Right, Area.Right),
                        std::max(old.Bottom, Area.Bottom)};
-  // The frame around the block and the fill handle reach 3 pixels beyond it.
-  const tv::TRect invalid = Grown(BlockRect(span), 3);
+  // The frame around the block and the fill handle reach 3 pixels beyond it
+  // (within the 32-bit range, which a block of the widest columns reaches).
+  const tv::TRect invalid = tv::InflateRect(BlockRect(span), 3, 3);
   HideEditorAndCaret();
   SelArea_ = Area;
   Host_.InvalidateRect(invalid);

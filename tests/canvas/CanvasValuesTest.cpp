@@ -90,6 +90,8 @@ TEST(Rects, IntersectAndInflate) {
   EXPECT_FALSE(IntersectRect(r, {0, 0, 10, 10}, {10, 0, 20, 10}));  // touching edges share no pixel
   EXPECT_EQ(r, TRect{});
   EXPECT_EQ(InflateRect({10, 10, 50, 30}, -4, -2), (TRect{14, 12, 46, 28}));
+  EXPECT_EQ(InflateRect({INT32_MIN + 1, -5, INT32_MAX - 1, INT32_MAX}, 3, 3),
+            (TRect{INT32_MIN, -8, INT32_MAX, INT32_MAX}));
 }
 
 TEST(RecordingCanvas, LogsCallsWithTheStateInForce) {

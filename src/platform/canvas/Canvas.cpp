@@ -28,7 +28,11 @@ bool IntersectRect(TRect& R, const TRect& A, const TRect& B) {
 }
 
 TRect InflateRect(const TRect& R, std::int32_t Dx, std::int32_t Dy) {
-  return {R.Left - Dx, R.Top - Dy, R.Right + Dx, R.Bottom + Dy};
+  const auto held = [](std::int64_t V) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(V, INT32_MIN, INT32_MAX));
+  };
+  return {held(std::int64_t{R.Left} - Dx), held(std::int64_t{R.Top} - Dy), held(std::int64_t{R.Right} + Dx),
+          held(std::int64_t{R.Bottom} + Dy)};
 }
 
 namespace {

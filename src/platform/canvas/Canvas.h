@@ -82,7 +82,8 @@ struct TRect {
 bool IntersectRect(TRect& R, const TRect& A, const TRect& B);
 
 // R grown by Dx columns on both sides and Dy rows at top and bottom (negative
-// values shrink it), like the platform's InflateRect.
+// values shrink it), like the platform's InflateRect; every edge is held
+// within the 32-bit range (a rectangle reaching its end grows no farther).
 TRect InflateRect(const TRect& R, std::int32_t Dx, std::int32_t Dy);
 
 // ---------------------------------------------------------------------------
