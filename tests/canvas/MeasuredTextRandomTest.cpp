@@ -32,14 +32,7 @@ std::string DrawRandomTexts(std::uint32_t Seed, int Count, bool MeasuredFirst) {
     bool smooth = false;
     const TFont font = random.Font(smooth);
     std::unique_ptr<TTextMeasure> measure;
-    if (!MeasuredFirst) {
-      // Warm: Qt's first layout of a text may take other fallback fonts
-      // than its later ones.
-      TQtCanvas warm;
-      warm.Font = font;
-      warm.AntialiasText = smooth;
-      warm.TextWidth(text);
-    }
+    if (!MeasuredFirst) WarmUp(text, font, smooth);
     // The width once known; till then a guess, to place the text.
     std::int32_t known = -1;
     const std::int32_t guess = static_cast<std::int32_t>(text.size()) * std::max(1, std::abs(font.Height)) / 2;
@@ -61,14 +54,7 @@ std::string DrawRandomTexts(std::uint32_t Seed, int Count, bool MeasuredFirst) {
           random.Chance(50) ? WholeTextWidth : random.Chance(50) ? std::max(r.Width(), 0) : random.Below(3000);
       const TBrush brush{RGBColor(250, 250, 200), random.Chance(30) ? TBrushStyle::bsSolid : TBrushStyle::bsClear};
       const bool widthFirst = random.Chance(70);
-      for (TBitmap* b : {&whole, &part}) {
-        TQtCanvas& c = b->Canvas();
-        c.Brush = {RGBColor(230, 240, 250), TBrushStyle::bsSolid};
-        c.FillRect({0, 0, Width, Height});
-        c.Brush = brush;
-        c.Font = font;
-        c.AntialiasText = smooth;
-      }
+      PrepareBoth(whole, part, brush, font, smooth);
       std::int32_t measured = 0, plain = 0;
       const auto drawMeasured = [&] {
         TQtCanvas& c = part.Canvas();
@@ -90,16 +76,10 @@ std::string DrawRandomTexts(std::uint32_t Seed, int Count, bool MeasuredFirst) {
       known = plain;
       if (measured != std::min(plain, limit) || whole.Image() != part.Image()) {
         ++failed;
-        int pixels = 0;
-        for (int py = 0; py < Height; ++py)
-          for (int px = 0; px < Width; ++px) pixels += whole.Pixel(px, py) != part.Pixel(px, py) ? 1 : 0;
-        failures += "text " + std::to_string(n) + " (" + kind + ", " + std::to_string(text.size()) + " bytes) in " +
-                    font.Name + " " + std::to_string(font.Height) + (font.Bold ? " bold" : "") +
-                    (font.Italic ? " italic" : "") + (smooth ? " smoothed" : "") + ", draw " + std::to_string(draw) +
-                    " at x " + std::to_string(x) + " in " + std::to_string(r.Left) + "," + std::to_string(r.Top) +
+        failures += DescribedDraw(n, kind, text.size(), font, smooth, draw) + " at x " + std::to_string(x) + " in " + std::to_string(r.Left) + "," + std::to_string(r.Top) +
                     "-" + std::to_string(r.Right) + "," + std::to_string(r.Bottom) + ": width " +
                     std::to_string(measured) + " for " + std::to_string(std::min(plain, limit)) + ", " +
-                    std::to_string(pixels) + " pixels differ\n";
+                    std::to_string(DifferingPixels(whole, part)) + " pixels differ\n";
         break;
       }
     }

@@ -448,19 +448,26 @@ TEST_F(ChildRun, QtsFirstLayoutOfAFallbackGlyph) {
   EXPECT_EQ(fm.horizontalAdvance(text), fm.horizontalAdvance(text));
 }
 
+// One paint of Text scrolled by 2000 pixels in a cell: through Measure on
+// Part, and whole on Whole; the width and the pixels must agree.
+void PaintScrolledBy2000(const std::string& Text, std::unique_ptr<TTextMeasure>& Measure, TBitmap& Whole,
+                         TBitmap& Part, const std::string& Which) {
+  const TRect r{10, 2, 190, 38};
+  for (TBitmap* b : {&Whole, &Part}) PaintGround(*b);
+  const std::int32_t measured = Part.Canvas().MeasuredTextWidth(Text, Measure, WholeTextWidth);
+  Part.Canvas().MeasuredTextRect(r, r.Left - 2000, 4, Text, Measure);
+  EXPECT_EQ(measured, Whole.Canvas().TextWidth(Text)) << Which;
+  Whole.Canvas().TextRect(r, r.Left - 2000, 4, Text);
+  EXPECT_EQ(FirstDifference(Whole, Part), "") << Which;
+}
+
 TEST_F(ChildRun, FallbackTextMeasuredFirst) {
   const std::string text = FallbackText();
-  const TRect r{10, 2, 190, 38};
   TBitmap whole(Width, Height), part(Width, Height);
   for (TBitmap* b : {&whole, &part}) SetFont(b->Canvas(), FallbackFont);
   std::unique_ptr<TTextMeasure> measure;
   for (int paint = 0; paint < 3; ++paint) {
-    for (TBitmap* b : {&whole, &part}) PaintGround(*b);
-    const std::int32_t measured = part.Canvas().MeasuredTextWidth(text, measure, WholeTextWidth);
-    part.Canvas().MeasuredTextRect(r, r.Left - 2000, 4, text, measure);
-    EXPECT_EQ(measured, whole.Canvas().TextWidth(text)) << "paint " << paint;
-    whole.Canvas().TextRect(r, r.Left - 2000, 4, text);
-    EXPECT_EQ(FirstDifference(whole, part), "") << "paint " << paint;
+    PaintScrolledBy2000(text, measure, whole, part, "paint " + std::to_string(paint));
   }
 }
 
@@ -479,7 +486,6 @@ TEST_F(ChildRun, FallbackTextWidthTakenFirst) {
 TEST_F(ChildRun, FallbackFontsChangeUnderAKeptMeasure) {
   std::string text = "\xF0\x9D\x90\xB6";  // U+1D436 only
   for (int i = 0; i < 300; ++i) text += "Lorem ipsum dolor sit amet ";
-  const TRect r{10, 2, 190, 38};
   TBitmap whole(Width, Height), part(Width, Height);
   for (TBitmap* b : {&whole, &part}) SetFont(b->Canvas(), FallbackFont);
   const QFontMetricsF fm(whole.Canvas().QtFont());
@@ -490,12 +496,7 @@ TEST_F(ChildRun, FallbackFontsChangeUnderAKeptMeasure) {
       fm.horizontalAdvance(QString::fromUcs4(U"\U0001D41B"));  // Qt loads another fallback font
       EXPECT_NE(fm.horizontalAdvance(QString::fromStdString(text.substr(0, 4))), before);
     }
-    for (TBitmap* b : {&whole, &part}) PaintGround(*b);
-    const std::int32_t measured = part.Canvas().MeasuredTextWidth(text, measure, WholeTextWidth);
-    part.Canvas().MeasuredTextRect(r, r.Left - 2000, 4, text, measure);
-    EXPECT_EQ(measured, whole.Canvas().TextWidth(text)) << "paint " << paint;
-    whole.Canvas().TextRect(r, r.Left - 2000, 4, text);
-    EXPECT_EQ(FirstDifference(whole, part), "") << "paint " << paint;
+    PaintScrolledBy2000(text, measure, whole, part, "paint " + std::to_string(paint));
   }
 }
 

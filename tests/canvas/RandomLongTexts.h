@@ -133,6 +133,46 @@ class TRandomLongTexts {
   std::mt19937 Random_;
 };
 
+// Lays Text out once in Font on a canvas of its own, warming Qt for it:
+// Qt's first layout of a text may take other fallback fonts than its later
+// ones.
+inline void WarmUp(const std::string& Text, const TFont& Font, bool Smooth) {
+  TQtCanvas warm;
+  warm.Font = Font;
+  warm.AntialiasText = Smooth;
+  warm.TextWidth(Text);
+}
+
+// Both pictures on the same ground, then with Brush, Font and the
+// smoothing set for a text.
+inline void PrepareBoth(TBitmap& A, TBitmap& B, const TBrush& Brush, const TFont& Font, bool Smooth) {
+  for (TBitmap* b : {&A, &B}) {
+    TQtCanvas& c = b->Canvas();
+    c.Brush = {RGBColor(230, 240, 250), TBrushStyle::bsSolid};
+    c.FillRect({0, 0, b->Width(), b->Height()});
+    c.Brush = Brush;
+    c.Font = Font;
+    c.AntialiasText = Smooth;
+  }
+}
+
+// How many pixels of two pictures of one size differ.
+inline int DifferingPixels(const TBitmap& A, const TBitmap& B) {
+  int pixels = 0;
+  for (int y = 0; y < A.Height(); ++y)
+    for (int x = 0; x < A.Width(); ++x) pixels += A.Pixel(x, y) != B.Pixel(x, y) ? 1 : 0;
+  return pixels;
+}
+
+// The start of a failure's line: random text N of its kind and length, in
+// its font, at its draw.
+inline std::string DescribedDraw(int N, const std::string& Kind, std::size_t Bytes, const TFont& Font, bool Smooth,
+                                 int Draw) {
+  return "text " + std::to_string(N) + " (" + Kind + ", " + std::to_string(Bytes) + " bytes) in " + Font.Name + " " +
+         std::to_string(Font.Height) + (Font.Bold ? " bold" : "") + (Font.Italic ? " italic" : "") +
+         (Smooth ? " smoothed" : "") + ", draw " + std::to_string(Draw);
+}
+
 // The number of random texts a test draws: Normal, or what the environment
 // variable TV_RANDOM_LONG_TEXTS gives (for a larger run).
 inline int RandomLongTextCount(int Normal) {

@@ -35,12 +35,7 @@ std::string PlaceRandomTexts(std::uint32_t Seed, int Count, bool MeasuredFirst) 
     bool smooth = false;
     const TFont font = random.Font(smooth);
     std::unique_ptr<TTextMeasure> measure;
-    if (!MeasuredFirst) {
-      TQtCanvas warm;  // Qt's first layout may take other fallback fonts
-      warm.Font = font;
-      warm.AntialiasText = smooth;
-      warm.TextWidth(text);
-    }
+    if (!MeasuredFirst) WarmUp(text, font, smooth);
     for (int draw = 0; draw < 4; ++draw) {
       const int left = random.Below(Width + 40) - 30, top = random.Below(Height) - 10;
       const TRect r{left, top, left + random.Below(160), top + random.Below(50)};
@@ -48,14 +43,7 @@ std::string PlaceRandomTexts(std::uint32_t Seed, int Count, bool MeasuredFirst) 
       const auto vertical = static_cast<TVertAlign>(random.Below(3));
       const bool showEnd = random.Chance(40);
       const TBrush brush{RGBColor(250, 250, 200), random.Chance(30) ? TBrushStyle::bsSolid : TBrushStyle::bsClear};
-      for (TBitmap* b : {&whole, &part}) {
-        TQtCanvas& c = b->Canvas();
-        c.Brush = {RGBColor(230, 240, 250), TBrushStyle::bsSolid};
-        c.FillRect({0, 0, Width, Height});
-        c.Brush = brush;
-        c.Font = font;
-        c.AntialiasText = smooth;
-      }
+      PrepareBoth(whole, part, brush, font, smooth);
       TPoint measured, plain;
       const auto placeMeasured = [&] {
         measured = TTextGrid::DrawTextAligned(part.Canvas(), text, r, horizontal, vertical, showEnd, &measure);
@@ -72,17 +60,12 @@ std::string PlaceRandomTexts(std::uint32_t Seed, int Count, bool MeasuredFirst) 
       }
       if (!(measured == plain) || whole.Image() != part.Image()) {
         ++failed;
-        int pixels = 0;
-        for (int py = 0; py < Height; ++py)
-          for (int px = 0; px < Width; ++px) pixels += whole.Pixel(px, py) != part.Pixel(px, py) ? 1 : 0;
-        failures += "text " + std::to_string(n) + " (" + kind + ", " + std::to_string(text.size()) + " bytes) in " +
-                    font.Name + " " + std::to_string(font.Height) + (font.Bold ? " bold" : "") +
-                    (font.Italic ? " italic" : "") + (smooth ? " smoothed" : "") + ", draw " + std::to_string(draw) +
-                    ", alignment " + std::to_string(horizontal) + "/" + std::to_string(vertical) +
+        failures += DescribedDraw(n, kind, text.size(), font, smooth, draw) + ", alignment " + std::to_string(horizontal) + "/" + std::to_string(vertical) +
                     (showEnd ? ", end shown" : "") + " in " + std::to_string(r.Left) + "," + std::to_string(r.Top) +
                     "-" + std::to_string(r.Right) + "," + std::to_string(r.Bottom) + ": caret " +
                     std::to_string(measured.X) + "," + std::to_string(measured.Y) + " for " + std::to_string(plain.X) +
-                    "," + std::to_string(plain.Y) + ", " + std::to_string(pixels) + " pixels differ\n";
+                    "," + std::to_string(plain.Y) + ", " + std::to_string(DifferingPixels(whole, part)) +
+                    " pixels differ\n";
         break;
       }
     }
