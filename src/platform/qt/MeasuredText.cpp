@@ -271,14 +271,16 @@ TQtTextMeasure& TQtCanvas::StartMeasure(std::string_view Text, std::unique_ptr<T
   measure.Width = -1;
   measure.Cuts = CutsOf(Text, measure.Breaks);
   measure.Marks.assign(1, TTextMark{});
-  if (!OwnGlyphs(ToQString(Text), measure.Overhang)) {
+  if (OwnGlyphs(ToQString(Text))) {
+    measure.Overhang = OwnOverhang_;
+  } else {
     measure.Cuts = TTextCuts::None;
     TextWidth(Text);  // lays out the text before it is drawn, as its first layout may differ
   }
   return measure;
 }
 
-bool TQtCanvas::OwnGlyphs(const QString& Text, double& Overhang) {
+bool TQtCanvas::OwnGlyphs(const QString& Text) {
   if (OwnGlyphsFont_ != FontKeyText_) {
     OwnGlyphsFont_ = FontKeyText_;
     OwnFont_ = QRawFont::fromFont(QtFont());
@@ -310,7 +312,6 @@ bool TQtCanvas::OwnGlyphs(const QString& Text, double& Overhang) {
     if (known == 2) return false;
     i += length;
   }
-  Overhang = OwnOverhang_;
   return true;
 }
 

@@ -155,8 +155,7 @@ std::int32_t TQtCanvas::TextWidth(std::string_view Text) {
   // Qt's first layout of a text that takes glyphs from a fallback font may
   // take another fallback font than its later layouts, with which it is
   // drawn: the width is a later one's.
-  double overhang = 0;
-  if (!OwnGlyphs(text, overhang)) Metrics().horizontalAdvance(text);
+  if (!OwnGlyphs(text)) Metrics().horizontalAdvance(text);
   const std::int32_t w = Metrics().horizontalAdvance(text);
   if (TextWidths_.size() >= MaxCachedTexts) TextWidths_.clear();
   TextWidths_.emplace(TextKey_, w);

@@ -114,9 +114,9 @@ class TQtCanvas : public TCanvas {
   // Measured texts (MeasuredText.cpp): the canvas's own measure in Slot,
   // made ready for Text in the current font; the exact advance of a text;
   // the whole width of a text that may be cut; the mark at most a font
-  // height before, or after,
-  // the pen position Target (or the nearest one that can be found); a place
-  // where Text may be cut, near Guess and strictly between Low and High.
+  // height before, or after, the pen position Target (or the nearest one
+  // that can be found); a place where Text may be cut, near Guess and
+  // strictly between Low and High.
   TQtTextMeasure& StartMeasure(std::string_view Text, std::unique_ptr<TTextMeasure>& Slot);
   std::int32_t MeasuredWidth(std::string_view Text, TQtTextMeasure& Measure, std::int32_t Limit);
   double Advance(std::string_view Text);
@@ -133,9 +133,9 @@ class TQtCanvas : public TCanvas {
   // characters around the cut the same whole and in two parts.
   bool CleanCut(std::string_view Text, const TQtTextMeasure& Measure, std::size_t Byte);
   // Whether the font itself, without a fallback font, draws every character
-  // of Text; then Overhang: at least the most that the ink of one of their
-  // glyphs reaches before its pen position or past its advance, pixels.
-  bool OwnGlyphs(const QString& Text, double& Overhang);
+  // of Text; then OwnOverhang_ is at least the most that the ink of one of
+  // their glyphs reaches before its pen position or past its advance.
+  bool OwnGlyphs(const QString& Text);
   // One step of the search for a mark: a new one at a cut near where the pen
   // position Aim falls between the marks Low and High (none: the text's end,
   // not yet reached), or at the end when Aim lies beyond the last mark; false
