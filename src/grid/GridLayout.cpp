@@ -64,7 +64,7 @@ void TTextGrid::UpdateLayout() {
   }
 
   bool horzBar = false, vertBar = false;
-  DecideScrollBars(w, h, horzBar, vertBar);
+  DecideScrollBars(GutterExtent_, CheckedAdd(HeaderExtent_, footer), horzBar, vertBar);
   if (ColumnsExtent_ < w) ScrollX_ = 0;
   if (RowsExtent_ < h) ScrollY_ = 0;
   ShowScrollBars(horzBar, vertBar);
@@ -93,45 +93,61 @@ void TTextGrid::UpdateLayout() {
 }
 
 // Each bar takes room from the other: the vertical bar narrows the room of
-// the columns, the horizontal one lowers that of the rows. The bars chosen
-// are such that each shows exactly when the cells do not fit in the room
-// the other leaves, so that neither bar's appearance undoes the other's
-// decision: the bars shown now when they are so, else the fewest that are
-// (found from none, adding what the room left demands: at most two rounds).
-// Where the columns just fit without the vertical bar and the rows just fit
-// without the horizontal one, both "none" and "both" are such choices; the
-// bars shown now stay then, and a grid that shows one of the two goes to
-// none. W and H are the room of the columns and of the rows with the bars
-// shown now.
+// the columns, the horizontal one lowers that of the rows. A pair of bars is
+// settled when each bar shows exactly when the cells do not fit in the room
+// that the client with this pair leaves them, the client as the host gives
+// it for each pair (a window smaller than a bar has no room left beside it,
+// not a negative one). The bars shown now stay when they are settled; else
+// the layout takes the fewest settled bars. Where the columns just fit
+// without the vertical bar and the rows just fit without the horizontal
+// one, both "none" and "both" are settled: a grid showing both keeps them,
+// one showing a single bar goes to none. FixedWidth is what the gutter
+// takes of the client's width, FixedHeight what the header and the footer
+// take of its height.
 //
-// With FitToWidth the columns take what a fit makes of their room. Other
-// bars bring a run of their own (through the size message), whose fit, with
-// FitSkipColumn spent, makes the columns FittedExtent of the room. When the
-// bars shown now are chosen although they were not so as the columns
-// stood, the fit that left the skipped column out is the cause: it runs
-// again, as the other bars' runs would.
-void TTextGrid::DecideScrollBars(std::int32_t W, std::int32_t H, bool& Horz, bool& Vert) {
-  const bool horzNow = Host_.ScrollBarShown(SB_HORZ), vertNow = Host_.ScrollBarShown(SB_VERT);
-  const std::int64_t horzExtent = Host_.ScrollBarExtent(SB_HORZ), vertExtent = Host_.ScrollBarExtent(SB_VERT);
-  const auto roomW = [&](bool V) { return std::int64_t{W} + (vertNow ? vertExtent : 0) - (V ? vertExtent : 0); };
-  const auto needVert = [&](bool H2) {
-    return RowsExtent_ > std::int64_t{H} + (horzNow ? horzExtent : 0) - (H2 ? horzExtent : 0);
-  };
-  Horz = horzNow;
-  Vert = vertNow;
-  if ((ColumnsExtent_ > roomW(vertNow)) == horzNow && needVert(horzNow) == vertNow) return;
-  const auto needHorz = [&](bool V) {
-    return (FitToWidth_ ? FittedExtent(roomW(V)) : std::int64_t{ColumnsExtent_}) > roomW(V);
-  };
+// Why every size settles:
+// 1. A bar added never widens the room (the host's promise), so a bar that
+//    the cells need beside fewer bars they need beside more. With FitToWidth
+//    the columns need their bar exactly when the narrowest the fit can make
+//    them is wider than the room, which holds the more, the less room.
+// 2. Hence, starting from none, each round can only add bars: at most two
+//    rounds add one, and the next changes nothing. That is the fewest
+//    settled pair, and it is found from the columns and rows alone.
+// 3. Showing a bar that changes the client nests a run through the size
+//    message. It reads the client the host gave here for the same bars, and
+//    columns that its fit leaves as FittedExtent said (FitSkipColumn spent),
+//    so it finds a settled pair settled and shows nothing: the nesting ends.
+//    Nested between the two bars (the horizontal one changed, the vertical
+//    not yet), a run finds the same fewest settled pair from the same
+//    columns and rows and shows the vertical bar itself, which ends as
+//    before. A layout nests at most three runs deep.
+//
+// With FitToWidth the columns take what a fit makes of their room. A bar
+// whose change alters the client brings a run whose fit, with FitSkipColumn
+// spent, makes the columns FittedExtent of the room. Where the chosen bars
+// leave the client as it is, no such run comes: the fit that left the
+// skipped column out runs again at once, as that run's would have.
+void TTextGrid::DecideScrollBars(std::int32_t FixedWidth, std::int32_t FixedHeight, bool& Horz, bool& Vert) {
+  const tv::TRect client = Host_.ClientRect();
+  // The room of the columns and of the rows beside the bars H2 and V2.
+  const auto roomW = [&](bool H2, bool V2) { return std::int64_t{Host_.ClientRectWith(H2, V2).Right} - FixedWidth; };
+  const auto roomH = [&](bool H2, bool V2) { return std::int64_t{Host_.ClientRectWith(H2, V2).Bottom} - FixedHeight; };
+  Horz = Host_.ScrollBarShown(SB_HORZ);
+  Vert = Host_.ScrollBarShown(SB_VERT);
+  if ((ColumnsExtent_ > std::int64_t{client.Right} - FixedWidth) == Horz &&
+      (RowsExtent_ > std::int64_t{client.Bottom} - FixedHeight) == Vert) {
+    return;
+  }
   Horz = false;
   Vert = false;
   for (int round = 0; round < 3; ++round) {
-    const bool horz = needHorz(Vert), vert = needVert(Horz);
+    const std::int64_t w = roomW(Horz, Vert), h = roomH(Horz, Vert);
+    const bool horz = (FitToWidth_ ? FittedExtent(w) : std::int64_t{ColumnsExtent_}) > w, vert = RowsExtent_ > h;
     if (horz == Horz && vert == Vert) break;
     Horz = horz;
     Vert = vert;
   }
-  if (FitToWidth_ && Horz == horzNow && Vert == vertNow) FitColumns(W);
+  if (FitToWidth_ && Host_.ClientRectWith(Horz, Vert) == client) FitColumns(CheckedSub(client.Right, FixedWidth));
 }
 
 void TTextGrid::CheckRowsFit(std::int32_t HeaderLines, std::int32_t Rows, std::int32_t Height) {

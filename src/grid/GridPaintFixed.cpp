@@ -26,7 +26,9 @@ std::int32_t AlignedX(THorzAlign Align, std::int32_t Left, std::int32_t Right, s
 }  // namespace
 
 // A width capped at the rectangle's leaves the caret point as the whole
-// width gives it: min(Left + width + 1, Right) is Right for either.
+// width gives it: min(Left + width + 1, Right) is Right for either. The sum
+// is taken in 64 bits, as it may pass the 32-bit range where the point,
+// at most Right, does not.
 tv::TPoint TTextGrid::DrawTextAligned(tv::TCanvas& ACanvas, std::string_view Text, const tv::TRect& Rect,
                                       THorzAlign HorzAlign, TVertAlign VertAlign, bool ShowEnd,
                                       std::unique_ptr<tv::TTextMeasure>* Measure) {
@@ -47,7 +49,8 @@ tv::TPoint TTextGrid::DrawTextAligned(tv::TCanvas& ACanvas, std::string_view Tex
   } else {
     ACanvas.MeasuredTextRect(Rect, x, y, Text, *Measure);
   }
-  return {std::min(CheckedAdd(CheckedAdd(x, w), 1), Rect.Right), CheckedSub(Rect.Top, 1)};
+  const std::int64_t end = std::int64_t{x} + w + 1;
+  return {static_cast<std::int32_t>(std::min<std::int64_t>(end, Rect.Right)), CheckedSub(Rect.Top, 1)};
 }
 
 void TTextGrid::DrawTextLines(tv::TCanvas& ACanvas, std::string_view Text, const tv::TRect& Rect,

@@ -531,10 +531,10 @@ class TTextGrid : public TGridObject {
   std::int64_t FitRoom(std::int32_t Col, bool Shrink, std::int64_t Difference) const;
   // The ColumnsExtent that FitColumns(W) would leave.
   std::int64_t FittedExtent(std::int64_t W) const;
-  // The bars the layout shows, for the room W of the columns and H of the
-  // rows that the client leaves with the bars shown now (with FitToWidth,
-  // may fit the columns again).
-  void DecideScrollBars(std::int32_t W, std::int32_t H, bool& Horz, bool& Vert);
+  // The bars the layout shows, for columns and rows that have the client
+  // less FixedWidth and FixedHeight pixels (with FitToWidth, may fit the
+  // columns again).
+  void DecideScrollBars(std::int32_t FixedWidth, std::int32_t FixedHeight, bool& Horz, bool& Vert);
   // After a change of the column or the row count: the current cell is
   // brought into the columns and rows (-1, -1 without a column or a row) and
   // the selection collapses onto it; a fill drag outside the grid is cancelled.

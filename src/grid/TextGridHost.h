@@ -80,9 +80,11 @@ class TTextGridHost {
   virtual void ShowScrollBar(std::int32_t Kind, bool Show) = 0;
   // True while the bar of Kind is shown.
   virtual bool ScrollBarShown(std::int32_t Kind) const = 0;
-  // What a shown bar of Kind takes of the client area: the height of the
-  // horizontal bar, the width of the vertical one, pixels.
-  virtual std::int32_t ScrollBarExtent(std::int32_t Kind) const = 0;
+  // The client area as it would be with the horizontal bar shown when Horz
+  // and the vertical one when Vert: ClientRect for the bars shown now. A
+  // window smaller than its bars has less room than "inside less the bar":
+  // it has none. The room never grows as a bar is added.
+  virtual tv::TRect ClientRectWith(bool Horz, bool Vert) const = 0;
 
   // --- Caret (one per thread, in the window with the focus) -----------------------
   virtual void CreateCaret(std::int32_t Width, std::int32_t Height) = 0;

@@ -1,10 +1,12 @@
 // A window for a grid under test: a client size the test sets, scroll bars
 // that take 17 pixels of it when shown (and send the grid a size message
-// then, as a window does), and logs of every invalidation, scroll-bar call,
+// when that changes the client size, as a window does; a window smaller
+// than a bar keeps a client of 0 pixels, as the widget does), and logs of every invalidation, scroll-bar call,
 // flush and caret call. The canvas is a recording canvas unless the test
 // points Target at another one (a bitmap's, for pixel checks).
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,7 +20,8 @@ struct TFakeGridHost : TTextGridHost {
     friend bool operator==(const TScrollCall&, const TScrollCall&) = default;
   };
 
-  // The window's inside; the client area is this less the bars shown.
+  // The window's inside; the client area is this less the bars shown, and
+  // no less than 0.
   std::int32_t Width = 200;
   std::int32_t Height = 200;
   static constexpr std::int32_t BarExtent = 17;
@@ -83,8 +86,9 @@ struct TFakeGridHost : TTextGridHost {
   }
 
   bool HandleAllocated() const override { return Allocated; }
-  tv::TRect ClientRect() const override {
-    return {0, 0, Width - (Bar[1] ? BarExtent : 0), Height - (Bar[0] ? BarExtent : 0)};
+  tv::TRect ClientRect() const override { return ClientRectWith(Bar[0], Bar[1]); }
+  tv::TRect ClientRectWith(bool Horz, bool Vert) const override {
+    return {0, 0, std::max(0, Width - (Vert ? BarExtent : 0)), std::max(0, Height - (Horz ? BarExtent : 0))};
   }
   void InvalidateRect(const tv::TRect& R) override { Invalidated.push_back(R); }
   void Invalidate() override { ++WholeInvalidations; }
@@ -98,11 +102,11 @@ struct TFakeGridHost : TTextGridHost {
   void ShowScrollBar(std::int32_t Kind, bool Show) override {
     ShowCalls.emplace_back(Kind, Show);
     if (Bar[Kind] == Show) return;
+    const tv::TRect before = ClientRect();
     Bar[Kind] = Show;
-    SendSize();
+    if (ClientRect() != before) SendSize();
   }
   bool ScrollBarShown(std::int32_t Kind) const override { return Bar[Kind]; }
-  std::int32_t ScrollBarExtent(std::int32_t) const override { return BarExtent; }
   void CreateCaret(std::int32_t W, std::int32_t H) override {
     CaretCalls.push_back("create " + std::to_string(W) + "x" + std::to_string(H));
   }

@@ -282,7 +282,8 @@ TEST(Layout, BarsThatTakeEachOthersRoomSettle) {
 }
 
 // Random grids (gutter, footer, header lines, the fit with skipped, fixed,
-// hidden and narrow columns) through random resizes and changes of widths,
+// hidden and narrow columns) through random resizes (from 0 pixels, and
+// often smaller than a bar) and changes of widths,
 // visibility and rows: after each, each bar shows exactly when the cells
 // do not fit beside the other, the footer sits where the bars put it, and
 // the size messages the bars sent stay few.
@@ -290,7 +291,7 @@ TEST(Layout, RandomChangesSettle) {
   std::mt19937 random(103);
   const auto pick = [&](int Low, int High) { return std::uniform_int_distribution<int>(Low, High)(random); };
   for (int grid = 0; grid < 300; ++grid) {
-    TGridFixture f(pick(20, 500), pick(20, 500));
+    TGridFixture f(pick(0, 500), pick(0, 500));
     TTextGrid& g = f.Grid;
     const int count = pick(1, 6);
     SetColumns(g, std::vector<int>(count, 60));
@@ -298,7 +299,7 @@ TEST(Layout, RandomChangesSettle) {
       g.SetGutterKind(gkBlank);
       g.SetGutterWidth(pick(5, 40));
     }
-    g.SetHeaderLine(pick(0, 2));
+    g.SetHeaderLine(pick(-2, 2));
     g.SetShowFooter(pick(0, 2) == 0);
     g.SetFitToWidth(pick(0, 1) == 1);
     for (int c = 0; c < count; ++c) g.Columns()[c].SetCanResize(pick(0, 4) != 0);
@@ -315,13 +316,16 @@ TEST(Layout, RandomChangesSettle) {
           break;
         default:
           f.Host.SizeMessages = 0;
-          if (pick(0, 1) == 1) {
-            f.Host.Resize(pick(1, 600), pick(1, 600));
+          if (pick(0, 2) == 0) {
+            f.Host.Resize(pick(0, 600), pick(0, 600));
+          } else if (pick(0, 1) == 0) {
+            // Smaller than a bar in one direction or both.
+            f.Host.Resize(pick(0, 40), pick(0, 40));
           } else {
             // Where the columns or the rows just fit, with or without a bar.
             const int footer = g.ShowFooter() ? 18 : 0;
-            f.Host.Resize(g.ColumnsExtent() + g.GutterExtent() + pick(-2, 2) + pick(0, 1) * 17,
-                          g.RowsExtent() + g.HeaderExtent() + footer + pick(-2, 2) + pick(0, 1) * 17);
+            f.Host.Resize(std::max(0, g.ColumnsExtent() + g.GutterExtent() + pick(-2, 2) + pick(0, 1) * 17),
+                          std::max(0, g.RowsExtent() + g.HeaderExtent() + footer + pick(-2, 2) + pick(0, 1) * 17));
           }
           ASSERT_LE(f.Host.SizeMessages, 3) << "grid " << grid << ", step " << step;
       }

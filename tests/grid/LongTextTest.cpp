@@ -100,6 +100,55 @@ TEST_F(LongTextPlacement, PixelsAndCaretAsTheWholeText) {
   }
 }
 
+// A rectangle at the end of the 32-bit pixel range: the caret point,
+// min(X + width + 1, Right), is at most Right even where X + width + 1 is
+// not, and the call places and draws the text with or without a measure.
+TEST_F(LongTextPlacement, CaretAtTheEndOfThePixelRange) {
+  tv::TFont font;
+  font.Name = "DejaVu Sans";
+  font.Height = -13;
+  const std::string wide = "a text wider than ninety pixels";
+  struct TCase {
+    const char* Name;
+    const std::string Text;
+    tv::TRect Rect;
+    bool Fits;  // the caret point follows the text, unless right-aligned
+  };
+  const TCase cases[] = {
+      {"90 pixels 10 short of the end", wide, {2147483547, 0, 2147483637, 20}, false},
+      {"90 pixels at the end", wide, {INT32_MAX - 90, 0, INT32_MAX, 20}, false},
+      {"a letter at the end", "a", {INT32_MAX - 90, 0, INT32_MAX, 20}, true},
+  };
+  for (const TCase& c : cases) {
+    for (const THorzAlign align : {haLeft, haCenter, haRight}) {
+      for (const bool showEnd : {false, true}) {
+        SCOPED_TRACE(std::string(c.Name) + ", alignment " + std::to_string(align) + (showEnd ? ", end shown" : ""));
+        tv::TBitmap whole(40, 30), part(40, 30);
+        for (tv::TBitmap* b : {&whole, &part}) {
+          b->Canvas().Brush = {tv::clWhite, tv::TBrushStyle::bsClear};
+          b->Canvas().Font = font;
+        }
+        std::unique_ptr<tv::TTextMeasure> measure;
+        tv::TPoint caret{}, measured{};
+        ASSERT_NO_THROW(caret = TTextGrid::DrawTextAligned(whole.Canvas(), c.Text, c.Rect, align, vaTop, showEnd));
+        ASSERT_NO_THROW(measured = TTextGrid::DrawTextAligned(part.Canvas(), c.Text, c.Rect, align, vaTop, showEnd,
+                                                              &measure));
+        EXPECT_EQ(measured, caret);
+        EXPECT_EQ(caret.Y, -1);
+        if (c.Fits && align != haRight) {
+          EXPECT_LT(caret.X, c.Rect.Right);
+          if (align == haLeft) {
+            EXPECT_EQ(caret.X, c.Rect.Left + whole.Canvas().TextWidth(c.Text) + 1);
+          }
+        } else {
+          EXPECT_EQ(caret.X, c.Rect.Right);
+        }
+        EXPECT_EQ(FirstDifference(whole, part), "");
+      }
+    }
+  }
+}
+
 // A canvas that tells which texts came through a measure, and names each
 // measure it makes so that a kept one can be told from a new one. Like a
 // real canvas, it keeps a measure of its own kind that holds for one font,

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QScrollBar>
 #include <random>
+#include <vector>
 
 #include "FakeGridHost.h"
 #include "grid/qt/TextGridWidget.h"
@@ -98,8 +99,9 @@ TEST(WidgetBars, TheReportedGridsSettle) {
 }
 
 // Random grids, with and without border, gutter, footer and the fit, jump
-// between random sizes and sizes where the columns or the rows just fit
-// with or without a bar.
+// between random sizes from 0 pixels up, sizes smaller than a bar in one
+// direction or both, and sizes where the columns or the rows just fit with
+// or without a bar.
 TEST(WidgetBars, RandomGridsSettleAtEverySize) {
   std::mt19937 random(20261211);
   const auto pick = [&](int Low, int High) { return std::uniform_int_distribution<int>(Low, High)(random); };
@@ -109,10 +111,12 @@ TEST(WidgetBars, RandomGridsSettleAtEverySize) {
     TTextGrid& g = w.Grid();
     const int columns = pick(1, 6);
     g.SetColCount(columns);
-    for (int c = 0; c < columns; ++c) g.Columns()[c].SetWidth(pick(5, 200));
-    g.SetRowCount(pick(0, 40));
-    g.SetHeaderLine(pick(0, 2));
-    g.SetDefRowHeight(pick(12, 24));
+    // Often cells of a few pixels, which fit in less room than a bar takes.
+    const bool small = pick(0, 1) == 0;
+    for (int c = 0; c < columns; ++c) g.Columns()[c].SetWidth(small ? pick(5, 20) : pick(5, 200));
+    g.SetRowCount(small ? pick(0, 2) : pick(0, 40));
+    g.SetHeaderLine(pick(-2, 2));
+    g.SetDefRowHeight(small ? pick(4, 16) : pick(12, 24));
     if (pick(0, 1) == 1) {
       g.SetGutterKind(gkNumber);
       g.SetGutterWidth(pick(10, 30));
@@ -121,22 +125,86 @@ TEST(WidgetBars, RandomGridsSettleAtEverySize) {
     }
     g.SetShowFooter(pick(0, 3) == 0);
     g.SetFitToWidth(pick(0, 3) == 0);
-    w.resize(pick(50, 600), pick(50, 600));
+    w.resize(pick(0, 600), pick(0, 600));
     w.show();
     QApplication::processEvents();
     const int border = w.BorderStyle() == bsSingle ? 4 : 0;
     for (int jump = 0; jump < 30; ++jump) {
-      int width = pick(20, 700), height = pick(20, 700);
-      if (pick(0, 1) == 1) {
+      int width = pick(0, 700), height = pick(0, 700);
+      const int kind = pick(0, 3);
+      if (kind == 0) {
+        // Smaller than a bar in one direction or both.
+        width = pick(0, 1) == 0 ? pick(0, 30) : width;
+        height = width > 30 || pick(0, 1) == 0 ? pick(0, 30) : height;
+      } else if (kind == 1) {
         // Near where the columns or the rows just fit, with or without a bar.
         const int footer = g.ShowFooter() ? g.DefRowHeight() : 0;
         width = g.ColumnsExtent() + g.GutterExtent() + border + pick(-2, 2) + pick(0, 1) * 17;
         height = g.RowsExtent() + g.HeaderExtent() + footer + border + pick(-2, 2) + pick(0, 1) * 17;
       }
-      w.resize(std::max(width, 1), std::max(height, 1));
+      w.resize(std::max(width, 0), std::max(height, 0));
       ExpectSettled(w, "grid " + std::to_string(grid) + ", jump to " + std::to_string(width) + " x " +
                            std::to_string(height));
       if (HasFailure()) return;
+    }
+  }
+}
+
+// Grids of a few shapes in a widget dragged nearly shut: from its first
+// size to every size up to 60 x 60 pixels, and to every size of one side up
+// to 30 pixels with the other up to 420, smaller than a scroll bar in one
+// direction or both. Each settles at once, as at ordinary sizes.
+TEST(WidgetBars, GridsSmallerThanABarSettle) {
+  struct TShape {
+    const char* Name;
+    TBorderStyle Border;
+    TGutterKind Gutter;
+    std::vector<int> Widths;
+    int Rows, RowHeight, HeaderLine;
+    bool Fit, Footer;
+  };
+  const TShape shapes[] = {
+      {"one wide row", bsNone, gkNone, {290}, 1, 12, 0, false, false},
+      {"one wide row, border", bsSingle, gkNone, {290}, 1, 12, 0, false, false},
+      {"fitted column, no rows, border", bsSingle, gkNone, {64}, 0, 18, 0, true, false},
+      {"fitted column, no rows", bsNone, gkNone, {64}, 0, 18, 0, true, false},
+      {"the body table", bsSingle, gkNone, {70, 78, 78, 83}, 19, 18, 2, false, false},
+      {"fitted, gutter and footer, rows of 4", bsSingle, gkNumber, {60, 60, 60}, 200, 4, 1, true, true},
+      {"rows of 40, header lines -2", bsNone, gkBlank, {5, 100, 30, 7, 50}, 2, 40, -2, false, true},
+  };
+  QWidget parent;
+  parent.resize(500, 500);
+  parent.show();
+  for (const TShape& shape : shapes) {
+    TTextGridWidget w(&parent);
+    w.SetBorderStyle(shape.Border);
+    TTextGrid& g = w.Grid();
+    g.SetGutterKind(shape.Gutter);
+    g.SetColCount(static_cast<int>(shape.Widths.size()));
+    for (std::size_t c = 0; c < shape.Widths.size(); ++c) g.Columns()[static_cast<int>(c)].SetWidth(shape.Widths[c]);
+    g.SetDefRowHeight(shape.RowHeight);
+    g.SetRowCount(shape.Rows);
+    g.SetHeaderLine(shape.HeaderLine);
+    g.SetShowFooter(shape.Footer);
+    g.SetFitToWidth(shape.Fit);
+    w.setGeometry(0, 0, 300, 200);
+    w.show();
+    QApplication::processEvents();
+    const auto jump = [&](int Width, int Height) {
+      w.resize(300, 200);
+      w.resize(Width, Height);
+      ExpectSettled(w, std::string(shape.Name) + ", " + std::to_string(Width) + " x " + std::to_string(Height));
+      return !HasFailure();
+    };
+    for (int width = 0; width <= 60; ++width) {
+      for (int height = 0; height <= 60; ++height) {
+        if (!jump(width, height)) return;
+      }
+    }
+    for (int narrow = 0; narrow <= 30; ++narrow) {
+      for (int wide = 0; wide <= 420; wide += narrow % 2 == 0 ? 1 : 7) {
+        if (!jump(narrow, wide) || !jump(wide, narrow)) return;
+      }
     }
   }
 }

@@ -94,7 +94,10 @@ class TTextGridWidget::THost : public TTextGridHost {
   }
 
   bool ScrollBarShown(std::int32_t Kind) const override { return W_.BarShown_[Kind == SB_HORZ ? 0 : 1]; }
-  std::int32_t ScrollBarExtent(std::int32_t) const override { return TTextGridWidget::ScrollBarExtent; }
+  tv::TRect ClientRectWith(bool Horz, bool Vert) const override {
+    const QSize s = W_.ClientSizeWith(Horz, Vert);
+    return {0, 0, s.width(), s.height()};
+  }
 
   // The caret, drawn over the back buffer by the widget. One per window: a
   // new one replaces the old, hidden.
@@ -255,11 +258,14 @@ void TTextGridWidget::SetTabStop(bool Value) {
   setFocusPolicy(Value ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
-QSize TTextGridWidget::ClientSize() const {
+// A bar wider than the room inside the border leaves no client area.
+QSize TTextGridWidget::ClientSizeWith(bool Horz, bool Vert) const {
   const int b = Border();
-  return {std::max(0, width() - 2 * b - (BarShown_[1] ? ScrollBarExtent : 0)),
-          std::max(0, height() - 2 * b - (BarShown_[0] ? ScrollBarExtent : 0))};
+  return {std::max(0, width() - 2 * b - (Vert ? ScrollBarExtent : 0)),
+          std::max(0, height() - 2 * b - (Horz ? ScrollBarExtent : 0))};
 }
+
+QSize TTextGridWidget::ClientSize() const { return ClientSizeWith(BarShown_[0], BarShown_[1]); }
 
 QRect TTextGridWidget::ClientGeometry() const { return QRect(QPoint(Border(), Border()), ClientSize()); }
 

@@ -128,6 +128,9 @@ class TTextGridWidget : public QWidget {
 
   int Border() const { return BorderStyle_ == bsSingle ? 2 : 0; }
   QSize ClientSize() const;
+  // The client size with the horizontal bar shown when Horz and the
+  // vertical one when Vert.
+  QSize ClientSizeWith(bool Horz, bool Vert) const;
   // Places the bars and the client area; a new client size goes to the grid
   // as a size message (also from inside the grid's own layout run).
   void LayoutChildren();
