@@ -1,6 +1,7 @@
 // The layout run, which alone computes the grid's pixel geometry from its
 // settings and the client size, and the two count setters.
 #include <algorithm>
+#include <utility>
 
 #include "grid/TextGrid.h"
 #include "platform/CheckedInt.h"
@@ -105,6 +106,12 @@ void TTextGrid::UpdateLayout() {
 // takes of the client's width, FixedHeight what the header and the footer
 // take of its height.
 //
+// With FitToWidth the columns take what a fit makes of their room: a run
+// whose fit has FitSkipColumn spent makes them FittedExtent of it. A bar
+// whose change alters the client brings such a run (the size message's);
+// where the chosen bars leave the client as it is, none comes, and the fit
+// that left the skipped column out runs again here, as that run's would.
+//
 // Why every size settles:
 // 1. A bar added never widens the room (the host's promise), so a bar that
 //    the cells need beside fewer bars they need beside more. With FitToWidth
@@ -112,41 +119,39 @@ void TTextGrid::UpdateLayout() {
 //    them is wider than the room, which holds the more, the less room.
 // 2. Hence, starting from none, each round can only add bars: at most two
 //    rounds add one, and the next changes nothing. That is the fewest
-//    settled pair, and it is found from the columns and rows alone.
+//    settled pair, found from the rows and the narrowest columns alone.
 // 3. Showing a bar that changes the client nests a run through the size
-//    message. It reads the client the host gave here for the same bars, and
-//    columns that its fit leaves as FittedExtent said (FitSkipColumn spent),
-//    so it finds a settled pair settled and shows nothing: the nesting ends.
-//    Nested between the two bars (the horizontal one changed, the vertical
-//    not yet), a run finds the same fewest settled pair from the same
-//    columns and rows and shows the vertical bar itself, which ends as
-//    before. A layout nests at most three runs deep.
-//
-// With FitToWidth the columns take what a fit makes of their room. A bar
-// whose change alters the client brings a run whose fit, with FitSkipColumn
-// spent, makes the columns FittedExtent of the room. Where the chosen bars
-// leave the client as it is, no such run comes: the fit that left the
-// skipped column out runs again at once, as that run's would have.
+//    message. With the chosen pair shown, that run reads the client the
+//    host gave here for the pair and columns as FittedExtent foretold, finds
+//    the pair settled and shows nothing: the nesting ends. Between the two
+//    bars (the horizontal one changed, the vertical one not yet), the run
+//    meets a pair that need not be settled. The width of each room depends
+//    on the vertical bar alone (the host's promise), so its fit has the
+//    outer run's width: it can only shrink the columns, which leaves their
+//    narrowest as it was. So the run either finds that pair settled and
+//    shows nothing (the outer run then shows the vertical bar, whose run
+//    ends as above), or takes the outer run's fewest settled pair and shows
+//    the vertical bar itself. A layout nests at most three runs deep.
 void TTextGrid::DecideScrollBars(std::int32_t FixedWidth, std::int32_t FixedHeight, bool& Horz, bool& Vert) {
-  const tv::TRect client = Host_.ClientRect();
-  // The room of the columns and of the rows beside the bars H2 and V2.
-  const auto roomW = [&](bool H2, bool V2) { return std::int64_t{Host_.ClientRectWith(H2, V2).Right} - FixedWidth; };
-  const auto roomH = [&](bool H2, bool V2) { return std::int64_t{Host_.ClientRectWith(H2, V2).Bottom} - FixedHeight; };
+  // The bars the cells need beside the bars H2 and V2, the columns as wide
+  // as they are or, with Fitted, as the fit will make them for that room.
+  const auto needs = [&](bool H2, bool V2, bool Fitted) {
+    const tv::TRect client = Host_.ClientRectWith(H2, V2);
+    const std::int64_t w = std::int64_t{client.Right} - FixedWidth, h = std::int64_t{client.Bottom} - FixedHeight;
+    return std::pair{(Fitted ? FittedExtent(w) : std::int64_t{ColumnsExtent_}) > w, RowsExtent_ > h};
+  };
   Horz = Host_.ScrollBarShown(SB_HORZ);
   Vert = Host_.ScrollBarShown(SB_VERT);
-  if ((ColumnsExtent_ > std::int64_t{client.Right} - FixedWidth) == Horz &&
-      (RowsExtent_ > std::int64_t{client.Bottom} - FixedHeight) == Vert) {
-    return;
-  }
+  if (needs(Horz, Vert, false) == std::pair{Horz, Vert}) return;
   Horz = false;
   Vert = false;
   for (int round = 0; round < 3; ++round) {
-    const std::int64_t w = roomW(Horz, Vert), h = roomH(Horz, Vert);
-    const bool horz = (FitToWidth_ ? FittedExtent(w) : std::int64_t{ColumnsExtent_}) > w, vert = RowsExtent_ > h;
+    const auto [horz, vert] = needs(Horz, Vert, FitToWidth_);
     if (horz == Horz && vert == Vert) break;
     Horz = horz;
     Vert = vert;
   }
+  const tv::TRect client = Host_.ClientRect();
   if (FitToWidth_ && Host_.ClientRectWith(Horz, Vert) == client) FitColumns(CheckedSub(client.Right, FixedWidth));
 }
 

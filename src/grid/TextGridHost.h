@@ -81,9 +81,10 @@ class TTextGridHost {
   // True while the bar of Kind is shown.
   virtual bool ScrollBarShown(std::int32_t Kind) const = 0;
   // The client area as it would be with the horizontal bar shown when Horz
-  // and the vertical one when Vert: ClientRect for the bars shown now. A
-  // window smaller than its bars has less room than "inside less the bar":
-  // it has none. The room never grows as a bar is added.
+  // and the vertical one when Vert: ClientRect for the bars shown now. The
+  // horizontal bar takes only height, the vertical one only width, and
+  // neither side goes below 0 (a window smaller than a bar has no client
+  // beside it), so a bar added never makes the client larger.
   virtual tv::TRect ClientRectWith(bool Horz, bool Vert) const = 0;
 
   // --- Caret (one per thread, in the window with the focus) -----------------------

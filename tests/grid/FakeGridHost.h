@@ -1,7 +1,7 @@
 // A window for a grid under test: a client size the test sets, scroll bars
-// that take 17 pixels of it when shown (and send the grid a size message
-// when that changes the client size, as a window does; a window smaller
-// than a bar keeps a client of 0 pixels, as the widget does), and logs of every invalidation, scroll-bar call,
+// that take 17 pixels of it when shown, down to a client of 0 pixels as the
+// widget's (and send the grid a size message when that changes the client
+// size, as a window does), and logs of every invalidation, scroll-bar call,
 // flush and caret call. The canvas is a recording canvas unless the test
 // points Target at another one (a bitmap's, for pixel checks).
 #pragma once

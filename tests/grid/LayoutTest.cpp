@@ -282,11 +282,11 @@ TEST(Layout, BarsThatTakeEachOthersRoomSettle) {
 }
 
 // Random grids (gutter, footer, header lines, the fit with skipped, fixed,
-// hidden and narrow columns) through random resizes (from 0 pixels, and
-// often smaller than a bar) and changes of widths,
-// visibility and rows: after each, each bar shows exactly when the cells
-// do not fit beside the other, the footer sits where the bars put it, and
-// the size messages the bars sent stay few.
+// hidden and narrow columns) through random resizes from 0 pixels, resizes
+// to less than a bar in one direction or both, and changes of widths,
+// visibility and rows: after each, each bar shows exactly when the cells do
+// not fit beside the other, the footer sits where the bars put it, and the
+// size messages the bars sent stay few.
 TEST(Layout, RandomChangesSettle) {
   std::mt19937 random(103);
   const auto pick = [&](int Low, int High) { return std::uniform_int_distribution<int>(Low, High)(random); };
@@ -303,8 +303,8 @@ TEST(Layout, RandomChangesSettle) {
     g.SetShowFooter(pick(0, 2) == 0);
     g.SetFitToWidth(pick(0, 1) == 1);
     for (int c = 0; c < count; ++c) g.Columns()[c].SetCanResize(pick(0, 4) != 0);
-    for (int step = 0; step < 40; ++step) {
-      switch (pick(0, 4)) {
+    for (int step = 0; step < 50; ++step) {
+      switch (pick(0, 5)) {
         case 0:
           g.Columns()[pick(0, count - 1)].SetVisible(pick(0, 3) != 0);
           break;
@@ -314,13 +314,18 @@ TEST(Layout, RandomChangesSettle) {
         case 2:
           g.SetRowCount(pick(0, 40));
           break;
+        case 3: {
+          // Less than a bar wide, high, or both.
+          f.Host.SizeMessages = 0;
+          const int side = pick(0, 2);
+          f.Host.Resize(side != 1 ? pick(0, 20) : pick(0, 600), side != 0 ? pick(0, 20) : pick(0, 600));
+          ASSERT_LE(f.Host.SizeMessages, 3) << "grid " << grid << ", step " << step;
+          break;
+        }
         default:
           f.Host.SizeMessages = 0;
-          if (pick(0, 2) == 0) {
+          if (pick(0, 1) == 1) {
             f.Host.Resize(pick(0, 600), pick(0, 600));
-          } else if (pick(0, 1) == 0) {
-            // Smaller than a bar in one direction or both.
-            f.Host.Resize(pick(0, 40), pick(0, 40));
           } else {
             // Where the columns or the rows just fit, with or without a bar.
             const int footer = g.ShowFooter() ? 18 : 0;

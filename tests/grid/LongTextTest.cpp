@@ -119,6 +119,11 @@ TEST_F(LongTextPlacement, CaretAtTheEndOfThePixelRange) {
       {"90 pixels at the end", wide, {INT32_MAX - 90, 0, INT32_MAX, 20}, false},
       {"a letter at the end", "a", {INT32_MAX - 90, 0, INT32_MAX, 20}, true},
   };
+  {
+    tv::TBitmap probe(10, 10);
+    probe.Canvas().Font = font;
+    ASSERT_GT(probe.Canvas().TextWidth(wide), 90);
+  }
   for (const TCase& c : cases) {
     for (const THorzAlign align : {haLeft, haCenter, haRight}) {
       for (const bool showEnd : {false, true}) {

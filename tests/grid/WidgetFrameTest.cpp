@@ -98,21 +98,22 @@ TEST(WidgetBars, TheReportedGridsSettle) {
   }
 }
 
-// Random grids, with and without border, gutter, footer and the fit, jump
-// between random sizes from 0 pixels up, sizes smaller than a bar in one
-// direction or both, and sizes where the columns or the rows just fit with
-// or without a bar.
+// Random grids, with and without border, gutter, footer and the fit, some
+// of cells of a few pixels, jump between random sizes from 0 pixels up,
+// sizes where the columns or the rows just fit with or without a bar, and
+// sizes of less than a bar in one direction or both.
 TEST(WidgetBars, RandomGridsSettleAtEverySize) {
   std::mt19937 random(20261211);
   const auto pick = [&](int Low, int High) { return std::uniform_int_distribution<int>(Low, High)(random); };
-  for (int grid = 0; grid < 40; ++grid) {
+  for (int grid = 0; grid < 60; ++grid) {
     TTextGridWidget w;
     w.SetBorderStyle(pick(0, 1) == 0 ? bsNone : bsSingle);
     TTextGrid& g = w.Grid();
     const int columns = pick(1, 6);
     g.SetColCount(columns);
-    // Often cells of a few pixels, which fit in less room than a bar takes.
-    const bool small = pick(0, 1) == 0;
+    // The last third: cells of a few pixels, which fit in less room than a
+    // bar takes.
+    const bool small = grid >= 40;
     for (int c = 0; c < columns; ++c) g.Columns()[c].SetWidth(small ? pick(5, 20) : pick(5, 200));
     g.SetRowCount(small ? pick(0, 2) : pick(0, 40));
     g.SetHeaderLine(pick(-2, 2));
@@ -129,14 +130,14 @@ TEST(WidgetBars, RandomGridsSettleAtEverySize) {
     w.show();
     QApplication::processEvents();
     const int border = w.BorderStyle() == bsSingle ? 4 : 0;
-    for (int jump = 0; jump < 30; ++jump) {
+    for (int jump = 0; jump < 45; ++jump) {
       int width = pick(0, 700), height = pick(0, 700);
-      const int kind = pick(0, 3);
-      if (kind == 0) {
-        // Smaller than a bar in one direction or both.
-        width = pick(0, 1) == 0 ? pick(0, 30) : width;
-        height = width > 30 || pick(0, 1) == 0 ? pick(0, 30) : height;
-      } else if (kind == 1) {
+      if (jump % 3 == 2) {
+        // Less than a bar wide, high, or both.
+        const int side = pick(0, 2);
+        if (side != 1) width = pick(0, 30);
+        if (side != 0) height = pick(0, 30);
+      } else if (pick(0, 1) == 1) {
         // Near where the columns or the rows just fit, with or without a bar.
         const int footer = g.ShowFooter() ? g.DefRowHeight() : 0;
         width = g.ColumnsExtent() + g.GutterExtent() + border + pick(-2, 2) + pick(0, 1) * 17;
@@ -150,10 +151,11 @@ TEST(WidgetBars, RandomGridsSettleAtEverySize) {
   }
 }
 
-// Grids of a few shapes in a widget dragged nearly shut: from its first
-// size to every size up to 60 x 60 pixels, and to every size of one side up
-// to 30 pixels with the other up to 420, smaller than a scroll bar in one
-// direction or both. Each settles at once, as at ordinary sizes.
+// Grids of a few shapes in a widget dragged nearly shut, smaller than a
+// scroll bar in one direction or both: from its first size of 300 x 200
+// pixels to every size up to 60 x 60, and through every size of one side up
+// to 30 pixels with the other up to 420, a pixel at a time. Each settles at
+// once, as at ordinary sizes.
 TEST(WidgetBars, GridsSmallerThanABarSettle) {
   struct TShape {
     const char* Name;
@@ -190,20 +192,23 @@ TEST(WidgetBars, GridsSmallerThanABarSettle) {
     w.setGeometry(0, 0, 300, 200);
     w.show();
     QApplication::processEvents();
-    const auto jump = [&](int Width, int Height) {
-      w.resize(300, 200);
+    const auto resize = [&](int Width, int Height) {
       w.resize(Width, Height);
       ExpectSettled(w, std::string(shape.Name) + ", " + std::to_string(Width) + " x " + std::to_string(Height));
       return !HasFailure();
     };
     for (int width = 0; width <= 60; ++width) {
       for (int height = 0; height <= 60; ++height) {
-        if (!jump(width, height)) return;
+        w.resize(300, 200);
+        if (!resize(width, height)) return;
       }
     }
     for (int narrow = 0; narrow <= 30; ++narrow) {
-      for (int wide = 0; wide <= 420; wide += narrow % 2 == 0 ? 1 : 7) {
-        if (!jump(narrow, wide) || !jump(wide, narrow)) return;
+      for (int wide = 0; wide <= 420; ++wide) {
+        if (!resize(narrow, wide)) return;
+      }
+      for (int wide = 0; wide <= 420; ++wide) {
+        if (!resize(wide, narrow)) return;
       }
     }
   }
