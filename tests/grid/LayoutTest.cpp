@@ -304,7 +304,8 @@ TEST(Layout, RandomChangesSettle) {
     g.SetFitToWidth(pick(0, 1) == 1);
     for (int c = 0; c < count; ++c) g.Columns()[c].SetCanResize(pick(0, 4) != 0);
     for (int step = 0; step < 50; ++step) {
-      switch (pick(0, 5)) {
+      const int kind = pick(0, 5);
+      switch (kind) {
         case 0:
           g.Columns()[pick(0, count - 1)].SetVisible(pick(0, 3) != 0);
           break;
@@ -314,25 +315,26 @@ TEST(Layout, RandomChangesSettle) {
         case 2:
           g.SetRowCount(pick(0, 40));
           break;
-        case 3: {
-          // Less than a bar wide, high, or both.
-          f.Host.SizeMessages = 0;
-          const int side = pick(0, 2);
-          f.Host.Resize(side != 1 ? pick(0, 20) : pick(0, 600), side != 0 ? pick(0, 20) : pick(0, 600));
-          ASSERT_LE(f.Host.SizeMessages, 3) << "grid " << grid << ", step " << step;
-          break;
-        }
-        default:
-          f.Host.SizeMessages = 0;
-          if (pick(0, 1) == 1) {
-            f.Host.Resize(pick(0, 600), pick(0, 600));
+        default: {
+          // A resize: less than a bar wide, high, or both; anywhere; or
+          // where the columns or the rows just fit, with or without a bar.
+          int width = 0, height = 0;
+          if (kind == 3) {
+            const int side = pick(0, 2);
+            width = side != 1 ? pick(0, 20) : pick(0, 600);
+            height = side != 0 ? pick(0, 20) : pick(0, 600);
+          } else if (pick(0, 1) == 1) {
+            width = pick(0, 600);
+            height = pick(0, 600);
           } else {
-            // Where the columns or the rows just fit, with or without a bar.
             const int footer = g.ShowFooter() ? 18 : 0;
-            f.Host.Resize(std::max(0, g.ColumnsExtent() + g.GutterExtent() + pick(-2, 2) + pick(0, 1) * 17),
-                          std::max(0, g.RowsExtent() + g.HeaderExtent() + footer + pick(-2, 2) + pick(0, 1) * 17));
+            width = std::max(0, g.ColumnsExtent() + g.GutterExtent() + pick(-2, 2) + pick(0, 1) * 17);
+            height = std::max(0, g.RowsExtent() + g.HeaderExtent() + footer + pick(-2, 2) + pick(0, 1) * 17);
           }
+          f.Host.SizeMessages = 0;
+          f.Host.Resize(width, height);
           ASSERT_LE(f.Host.SizeMessages, 3) << "grid " << grid << ", step " << step;
+        }
       }
       if (g.ColumnsExtent() == 0) continue;
       const tv::TRect client = f.Host.ClientRect();
